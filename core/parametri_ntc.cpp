@@ -1,0 +1,11 @@
+#include "parametri_ntc.h"
+
+ParametriNTC& ParametriCorrenti() {
+    static ParametriNTC parametri;
+    return parametri;
+}
+
+void AzzeraParametri(ParametriNTC& parametri) {
+    parametri.R0 = 0;
+    parametri.B = 0;
+}

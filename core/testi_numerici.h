@@ -1,0 +1,28 @@
+#pragma once
+
+#include "regione.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Text to number with "." as the only decimal point: the longest leading number,
+// blanks anywhere ignored, 0 when there is none. Empty only on overflow.
+std::optional<double> LeggiNumero(std::string_view testo);
+
+// Number to text with "." as the decimal point, 15 significant digits, no leading "0"
+// before the point; exponent form for very large and very small magnitudes.
+std::string NumeroInTesto(double valore);
+
+// The display rule "####0.0##########" with the region's decimal separator.
+std::string FormattaNumero(double valore, const Regione& regione);
+
+// Text to number under the region's rules; empty when the whole text is not one number.
+std::optional<double> LeggiNumeroLocale(std::string_view testo, const Regione& regione);
+
+// The numeric test: whether LeggiNumeroLocale reads the text.
+bool EUnNumeroLocale(std::string_view testo, const Regione& regione);
+
+// The nearest single-precision value (ties to even), widened back; empty when it would
+// round to infinity.
+std::optional<double> RiduciASingola(double valore);
