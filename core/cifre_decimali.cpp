@@ -10,10 +10,9 @@ QuindiciCifre ArrotondaQuindiciCifre(double grandezza) {
     // to_chars with a precision rounds the exact binary value, ties to even, and never
     // looks at the C locale.
     std::array<char, 32> testo{};
-    const auto fine =
-        std::to_chars(testo.data(), testo.data() + testo.size(), grandezza,
-                      std::chars_format::scientific, 14)
-            .ptr;
+    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), grandezza,
+                                    std::chars_format::scientific, 14)
+                          .ptr;
     const std::string_view scritto(testo.data(), static_cast<size_t>(fine - testo.data()));
     const auto e = scritto.find('e');
 
@@ -44,8 +43,7 @@ namespace {
 
 // Decimal position of the first significant digit, saturated, to tell an overflow from
 // an underflow when the double range is left.
-int64_t OrdineDiGrandezza(std::string_view intera, std::string_view frazione,
-                          int64_t esponente) {
+int64_t OrdineDiGrandezza(std::string_view intera, std::string_view frazione, int64_t esponente) {
     const auto prima = intera.find_first_not_of('0');
     if (prima != std::string_view::npos) {
         return esponente + static_cast<int64_t>(intera.size() - prima) - 1;

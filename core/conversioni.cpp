@@ -17,7 +17,9 @@ double SentinellaPer(const ParametriNTC& p) {
     return ERRORE_CALCOLO;
 }
 
-bool Fallito(double passo) { return !std::isfinite(passo); }
+bool Fallito(double passo) {
+    return !std::isfinite(passo);
+}
 
 } // namespace
 

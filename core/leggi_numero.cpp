@@ -3,9 +3,13 @@
 
 namespace {
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool Ignorato(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool Ignorato(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 } // namespace
 

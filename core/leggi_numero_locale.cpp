@@ -3,7 +3,9 @@
 
 namespace {
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Cifra(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IniziaCon(std::string_view testo, size_t da, std::string_view parola) {
     return !parola.empty() && testo.substr(da).starts_with(parola);

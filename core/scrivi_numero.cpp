@@ -12,7 +12,10 @@ std::string NumeroInTesto(double valore) {
     }
     const QuindiciCifre q = ArrotondaQuindiciCifre(std::fabs(valore));
     const std::string_view cifre(q.cifre);
-    std::string testo = valore < 0 ? "-" : "";
+    std::string testo;
+    if (valore < 0) {
+        testo.push_back('-');
+    }
 
     if (q.esponente >= 15 || q.esponente < -3) {
         testo.push_back(cifre[0]);
@@ -84,9 +87,12 @@ std::string FormattaNumero(double valore, const Regione& regione) {
         frazione.pop_back();
     }
     if (frazione.empty()) {
-        frazione = "0";
+        frazione.push_back('0');
     }
-    std::string testo = std::signbit(valore) && valore != 0 ? "-" : "";
+    std::string testo;
+    if (valore < 0) {
+        testo.push_back('-');
+    }
     testo.append(intera);
     testo.append(regione.decimale);
     testo.append(frazione);

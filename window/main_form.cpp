@@ -1,0 +1,68 @@
+// The main window's life: creation, the load step, activation and exit.
+#include "main_form.h"
+
+#include "anteprima_tasti.h"
+#include "core/parametri_ntc.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QWindow>
+
+MainForm::MainForm(const Regione& regione) : regione_(regione) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Brevanto"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFocusPolicy(Qt::StrongFocus);
+    CostruisciControlli();
+    CostruisciMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    qApp->installEventFilter(new AnteprimaTasti(*this));
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainForm::AttivazioneCambiata);
+
+    // Load: the parameters start not set and the history holds their summary.
+    AzzeraParametri(ParametriCorrenti());
+    MostraParametri(-1);
+}
+
+QString MainForm::Registro() const {
+    return display_->text();
+}
+
+void MainForm::ImpostaRegistro(const QString& testo) {
+    display_->setText(testo);
+}
+
+void MainForm::AttivazioneCambiata(QWindow* finestra) {
+    // Coming back from another application does not move the focus; coming back from
+    // another window of the program, or the first showing, does.
+    QWindow* const precedente = finestraPrecedente_;
+    finestraPrecedente_ = finestra;
+    if (finestra == nullptr || finestra != windowHandle()) {
+        return;
+    }
+    if (!giaAttivata_ || precedente != nullptr) {
+        giaAttivata_ = true;
+        setFocus();
+    }
+}
+
+void MainForm::MenuFine_Click() {
+    // Ends at once: no window gets a close request, nothing asks or is saved.
+    QCoreApplication::exit(0);
+}
+
+void MainForm::Esegui(const Comando& comando) {
+    switch (comando.schiera) {
+    case Schiera::Tasto:
+        Cmd_Tasto_Click(comando.indice);
+        break;
+    case Schiera::Par:
+        Cmd_Par_Click(comando.indice);
+        break;
+    case Schiera::Operazione:
+        Cmd_Operazione_Click(comando.indice);
+        break;
+    }
+}

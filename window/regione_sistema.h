@@ -1,0 +1,6 @@
+#pragma once
+
+#include "core/regione.h"
+
+// The user's decimal and grouping separators, read once from the system locale.
+Regione RegioneDiSistema();
