@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/parametri_ntc.h"
+#include "window/main_form.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A shown, active main window under a given region, with the handles tests need.
+class FinestraDiProva {
+public:
+    explicit FinestraDiProva(const Regione& regione = Regione{".", ","})
+        : finestra(std::make_unique<MainForm>(regione)) {
+        finestra->show();
+        finestra->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
+    }
+
+    QPushButton* Pulsante(const QString& nome) const {
+        auto* p = finestra->findChild<QPushButton*>(nome);
+        EXPECT_NE(p, nullptr) << nome.toStdString();
+        return p;
+    }
+    QListWidget* Lista() const { return finestra->findChild<QListWidget*>("Lst_Storico"); }
+    QString Registro() const { return finestra->findChild<QLabel*>("Display")->text(); }
+    QStringList Storico() const {
+        QStringList righe;
+        for (int i = 0; i < Lista()->count(); ++i) {
+            righe << Lista()->item(i)->text();
+        }
+        return righe;
+    }
+    QString UltimaRiga() const { return Lista()->item(Lista()->count() - 1)->text(); }
+
+    void Clic(const QString& nome) const { QTest::mouseClick(Pulsante(nome), Qt::LeftButton); }
+
+    // Keys go where the keyboard focus is, as a user's keys do.
+    static void Tasto(Qt::Key tasto, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), tasto, mod);
+    }
+    static void Digita(const QString& testo) {
+        for (const QChar c : testo) {
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QString(c));
+        }
+    }
+
+    std::unique_ptr<MainForm> finestra;
+};
