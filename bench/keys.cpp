@@ -1,0 +1,63 @@
+// Time per key and per conversion handled by the main window, through real key events
+// (offscreen), with an empty history and with 100 000 history lines.
+#include "window/caratteri.h"
+#include "window/main_form.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+MainForm* finestra = nullptr;
+
+void PreparaStorico(int righe) {
+    auto* lista = finestra->findChild<QListWidget*>(QStringLiteral("Lst_Storico"));
+    lista->clear();
+    for (int i = 0; i < righe; ++i) {
+        lista->addItem(QStringLiteral("25 [°C] = 10000.0 [Ohm]"));
+    }
+    finestra->ImpostaRegistro(QStringLiteral("0"));
+}
+
+// A digit and Backspace: two keys per iteration, the register stays short.
+void Tasto(benchmark::State& stato) {
+    PreparaStorico(static_cast<int>(stato.range(0)));
+    for (auto _ : stato) {
+        QTest::keyClick(finestra, Qt::Key_5);
+        QTest::keyClick(finestra, Qt::Key_Backspace);
+    }
+    stato.SetItemsProcessed(stato.iterations() * 2);
+}
+
+// F3 on "25" with R0 and B set: one history line and the result per iteration.
+void Conversione(benchmark::State& stato) {
+    PreparaStorico(static_cast<int>(stato.range(0)));
+    ParametriCorrenti() = ParametriNTC{10000, 3950};
+    for (auto _ : stato) {
+        finestra->ImpostaRegistro(QStringLiteral("25"));
+        QTest::keyClick(finestra, Qt::Key_F3);
+    }
+    stato.SetItemsProcessed(stato.iterations());
+}
+
+BENCHMARK(Tasto)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Conversione)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    RegistraSostituzioniCaratteri();
+    MainForm form(Regione{".", ","});
+    form.show();
+    form.activateWindow();
+    QTest::qWaitForWindowActive(&form);
+    finestra = &form;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

