@@ -1,10 +1,12 @@
 // Time per key and per conversion handled by the main window, through real key events
 // (offscreen), with an empty history and with 100 000 history lines.
+#include "core/parametri_ntc.h"
 #include "window/caratteri.h"
 #include "window/main_form.h"
 
+#include "window/lista_storico.h"
 #include <QApplication>
-#include <QListWidget>
+
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -13,10 +15,10 @@ namespace {
 MainForm* finestra = nullptr;
 
 void PreparaStorico(int righe) {
-    auto* lista = finestra->findChild<QListWidget*>(QStringLiteral("Lst_Storico"));
-    lista->clear();
+    auto* lista = finestra->findChild<ListaStorico*>(QStringLiteral("Lst_Storico"));
+    lista->Svuota();
     for (int i = 0; i < righe; ++i) {
-        lista->addItem(QStringLiteral("25 [°C] = 10000.0 [Ohm]"));
+        lista->Aggiungi(QStringLiteral("25 [°C] = 10000.0 [Ohm]"));
     }
     finestra->ImpostaRegistro(QStringLiteral("0"));
 }
@@ -54,7 +56,9 @@ int main(int argc, char* argv[]) {
     MainForm form(Regione{".", ","});
     form.show();
     form.activateWindow();
-    QTest::qWaitForWindowActive(&form);
+    if (!QTest::qWaitForWindowActive(&form)) {
+        return 1;
+    }
     finestra = &form;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

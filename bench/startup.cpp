@@ -59,8 +59,7 @@ std::optional<Misura> UnAvvio(Display* schermo, const std::string& programma) {
             XNextEvent(schermo, &evento);
             if (evento.type == MapNotify && !evento.xmap.override_redirect) {
                 misura = Misura{
-                    std::chrono::duration<double, std::milli>(Orologio::now() - inizio).count(),
-                    0};
+                    std::chrono::duration<double, std::milli>(Orologio::now() - inizio).count(), 0};
                 break;
             }
         }

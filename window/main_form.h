@@ -7,7 +7,7 @@
 #include <QVector>
 
 class QLabel;
-class QListWidget;
+class ListaStorico;
 class QPushButton;
 class QWidget;
 class QWindow;
@@ -39,12 +39,10 @@ private:
     void AttivazioneCambiata(QWindow* finestra);
     void CostruisciControlli();
     void CostruisciMenu();
-    void AggiungiRigaStorico(const QString& riga);
-    void SelezionaUltimaRiga();
 
     const Regione regione_;
     QLabel* display_ = nullptr;
-    QListWidget* lstStorico_ = nullptr;
+    ListaStorico* lstStorico_ = nullptr;
     QVector<QPushButton*> cmdTasto_;
     QVector<QPushButton*> cmdPar_;
     QVector<QPushButton*> cmdOperazione_;

@@ -4,7 +4,7 @@
 #include "core/conversioni.h"
 #include "core/testi_numerici.h"
 
-#include <QListWidget>
+#include "lista_storico.h"
 
 void MainForm::Cmd_Operazione_Click(qint16 indice) {
     if (Registro() == QStringLiteral("Errore")) {

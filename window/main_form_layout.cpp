@@ -1,12 +1,12 @@
 // Building the main window: its controls, their stacking and tab order, and the menus.
 #include "main_form.h"
 
+#include "lista_storico.h"
 #include "tabella_pulsanti.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -100,12 +100,9 @@ void MainForm::CostruisciControlli() {
     cmdPar_[0]->raise();
     cmdPar_[1]->raise();
 
-    lstStorico_ = new QListWidget(cliente);
+    lstStorico_ = new ListaStorico(cliente);
     lstStorico_->setObjectName(QStringLiteral("Lst_Storico"));
     lstStorico_->setGeometry(Px(4200), Px(120), Px(3855), Px(5130));
-    lstStorico_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstStorico_->setSortingEnabled(false);
-    lstStorico_->setUniformItemSizes(true);
 
     const QColor grigio(128, 128, 128);
     const QColor bianco(255, 255, 255);

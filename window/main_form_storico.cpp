@@ -2,34 +2,21 @@
 #include "main_form.h"
 
 #include "core/parametri_ntc.h"
+#include "lista_storico.h"
 #include "righe_storico.h"
-
-#include <QListWidget>
-
-void MainForm::AggiungiRigaStorico(const QString& riga) {
-    lstStorico_->addItem(riga);
-}
-
-void MainForm::SelezionaUltimaRiga() {
-    const int ultima = lstStorico_->count() - 1;
-    lstStorico_->setCurrentRow(ultima);
-    lstStorico_->scrollToItem(lstStorico_->item(ultima));
-    // The tape must show the new line before the handler goes on.
-    lstStorico_->viewport()->repaint();
-}
 
 void MainForm::MostraParametri(qint16 flag) {
     if (flag == -1) {
-        lstStorico_->clear();
+        lstStorico_->Svuota();
     }
-    const int righe = lstStorico_->count();
-    if (righe > 0 && !lstStorico_->item(righe - 1)->text().isEmpty()) {
-        AggiungiRigaStorico(QString());
+    const int righe = lstStorico_->Conta();
+    if (righe > 0 && !lstStorico_->Riga(righe - 1).isEmpty()) {
+        lstStorico_->Aggiungi(QString());
     }
     for (const QString& riga : BloccoParametri(ParametriCorrenti(), regione_)) {
-        AggiungiRigaStorico(riga);
+        lstStorico_->Aggiungi(riga);
     }
-    SelezionaUltimaRiga();
+    lstStorico_->SelezionaUltima();
 }
 
 void MainForm::ScriviStorico(qint16 codice, double valore) {
@@ -37,6 +24,6 @@ void MainForm::ScriviStorico(qint16 codice, double valore) {
     if (!riga) {
         return;
     }
-    AggiungiRigaStorico(*riga);
-    SelezionaUltimaRiga();
+    lstStorico_->Aggiungi(*riga);
+    lstStorico_->SelezionaUltima();
 }

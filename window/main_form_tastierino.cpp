@@ -5,7 +5,7 @@
 #include "core/testi_numerici.h"
 #include "registro.h"
 
-#include <QListWidget>
+#include "lista_storico.h"
 #include <QPushButton>
 
 void MainForm::Cmd_Tasto_Click(qint16 indice) {
@@ -29,7 +29,7 @@ void MainForm::Cmd_Tasto_Click(qint16 indice) {
         ImpostaRegistro(CambiaSegno(Registro()));
         break;
     case 12:
-        lstStorico_->clear();
+        lstStorico_->Svuota();
         break;
     case 13:
         ImpostaRegistro(QStringLiteral("0"));

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/parametri_ntc.h"
+#include "window/lista_storico.h"
 #include "window/main_form.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,16 +26,16 @@ public:
         EXPECT_NE(p, nullptr) << nome.toStdString();
         return p;
     }
-    QListWidget* Lista() const { return finestra->findChild<QListWidget*>("Lst_Storico"); }
+    ListaStorico* Lista() const { return finestra->findChild<ListaStorico*>("Lst_Storico"); }
     QString Registro() const { return finestra->findChild<QLabel*>("Display")->text(); }
     QStringList Storico() const {
         QStringList righe;
-        for (int i = 0; i < Lista()->count(); ++i) {
-            righe << Lista()->item(i)->text();
+        for (int i = 0; i < Lista()->Conta(); ++i) {
+            righe << Lista()->Riga(i);
         }
         return righe;
     }
-    QString UltimaRiga() const { return Lista()->item(Lista()->count() - 1)->text(); }
+    QString UltimaRiga() const { return Lista()->Riga(Lista()->Conta() - 1); }
 
     void Clic(const QString& nome) const { QTest::mouseClick(Pulsante(nome), Qt::LeftButton); }
 

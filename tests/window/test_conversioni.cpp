@@ -26,7 +26,7 @@ TEST(Parametri, ImmissioneERifiuto) {
         FinestraDiProva f;
         ParametriCorrenti() = ParametriNTC{10000, 3950};
         f.finestra->ImpostaRegistro(c.registro);
-        const int prima = f.Lista()->count();
+        const int prima = f.Lista()->Conta();
         f.Clic(c.pulsante);
         EXPECT_EQ(ParametriCorrenti().R0, c.r0);
         EXPECT_EQ(ParametriCorrenti().B, c.b);
@@ -82,7 +82,7 @@ void Verifica(const Regione& regione, const Conversione& c) {
     f.Clic(QStringLiteral("Cmd_Operazione%1").arg(c.indice));
     EXPECT_EQ(f.UltimaRiga(), QString::fromUtf8(c.riga));
     EXPECT_EQ(f.Registro(), QString::fromUtf8(c.risultato));
-    EXPECT_EQ(f.Lista()->currentRow(), f.Lista()->count() - 1);
+    EXPECT_EQ(f.Lista()->RigaCorrente(), f.Lista()->Conta() - 1);
     EXPECT_EQ(QApplication::focusWidget(), f.Lista());
 }
 

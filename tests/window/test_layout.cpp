@@ -1,10 +1,12 @@
 // The main window against its control table and menu tree.
 #include "window/main_form.h"
 
+#include "window/lista_storico.h"
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
+
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -149,9 +151,10 @@ TEST_F(Layout, RegistroELista) {
     EXPECT_EQ(display->frameShape(), QFrame::Box);
     EXPECT_EQ(Controllo("Pic_Par")->palette().color(QPalette::Window), QColor(192, 192, 192));
 
-    auto* lista = finestra.findChild<QListWidget*>(QStringLiteral("Lst_Storico"));
+    auto* lista = finestra.findChild<ListaStorico*>(QStringLiteral("Lst_Storico"));
     EXPECT_EQ(lista->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_FALSE(lista->isSortingEnabled());
+    EXPECT_FALSE(lista->horizontalHeader()->isVisible() || lista->verticalHeader()->isVisible());
 
     auto* equazione = finestra.findChild<QLabel*>(QStringLiteral("Img_Equazione"));
     EXPECT_EQ(equazione->pixmap().deviceIndependentSize().toSize(), QSize(234, 66));

@@ -9,9 +9,9 @@ TEST(Tastiera, MaschereDeiModificatori) {
     f.Tasto(Qt::Key_Delete, Qt::ControlModifier);
     f.Tasto(Qt::Key_Delete, Qt::AltModifier);
     EXPECT_EQ(f.Registro(), "12");
-    EXPECT_EQ(f.Lista()->count(), 4);
+    EXPECT_EQ(f.Lista()->Conta(), 4);
     f.Tasto(Qt::Key_Delete, Qt::ShiftModifier);
-    EXPECT_EQ(f.Lista()->count(), 0);
+    EXPECT_EQ(f.Lista()->Conta(), 0);
     EXPECT_EQ(f.Registro(), "12");
     f.Tasto(Qt::Key_Delete);
     EXPECT_EQ(f.Registro(), "0");
@@ -22,7 +22,7 @@ TEST(Tastiera, MaschereDeiModificatori) {
     f.Tasto(Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
     f.Tasto(Qt::Key_F5);
     EXPECT_EQ(f.Registro(), "1000");
-    EXPECT_EQ(f.Lista()->count(), 0);
+    EXPECT_EQ(f.Lista()->Conta(), 0);
 }
 
 TEST(Tastiera, LettereDeiParametri) {
@@ -59,10 +59,10 @@ TEST(Tastiera, ITastiDellaMappaNonArrivanoAlControllo) {
     f.Digita("b");
     EXPECT_EQ(f.Registro(), "0");
     f.Lista()->setFocus();
-    const int ultima = f.Lista()->count() - 1;
+    const int ultima = f.Lista()->Conta() - 1;
     f.Digita("p");
     f.Digita("5");
-    EXPECT_EQ(f.Lista()->currentRow(), ultima);
+    EXPECT_EQ(f.Lista()->RigaCorrente(), ultima);
     EXPECT_EQ(f.Registro(), "5");
 }
 
@@ -80,7 +80,7 @@ TEST(Tastiera, TabFrecceESpazioRestanoAiControlli) {
 
     f.Lista()->setFocus();
     f.Tasto(Qt::Key_Up);
-    EXPECT_EQ(f.Lista()->currentRow(), f.Lista()->count() - 2);
+    EXPECT_EQ(f.Lista()->RigaCorrente(), f.Lista()->Conta() - 2);
 }
 
 TEST(Tastiera, LeScorciatoieDeiMenuDaOgniControllo) {

@@ -93,8 +93,8 @@ TEST(Tastierino, ClearInfoEResetNonToccanoIlRegistro) {
     ParametriCorrenti() = ParametriNTC{10000, 3950};
     f.Digita("42");
     f.Clic("Cmd_Tasto12");
-    EXPECT_EQ(f.Lista()->count(), 0);
-    EXPECT_EQ(f.Lista()->selectedItems().size(), 0);
+    EXPECT_EQ(f.Lista()->Conta(), 0);
+    EXPECT_EQ(f.Lista()->selectionModel()->selectedRows().size(), 0);
     f.Clic("Cmd_Tasto15");
     EXPECT_EQ(f.Storico(), (QStringList{"Parametri NTC:", "* R0 = 10000.0", "* B  = 3950.0", ""}));
     f.Clic("Cmd_Tasto16");
