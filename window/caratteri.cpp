@@ -5,5 +5,4 @@
 void RegistraSostituzioniCaratteri() {
     QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
                               QStringLiteral("Liberation Sans Narrow"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }

@@ -1,8 +1,10 @@
 // The main window's life: creation, the load step, activation and exit.
 #include "main_form.h"
 
+#include "about/frm_about.h"
 #include "anteprima_tasti.h"
 #include "core/parametri_ntc.h"
+#include "resources/risorse.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +15,7 @@ MainForm::MainForm(const Regione& regione) : regione_(regione) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowIcon(CreaIconaLibro());
     setFocusPolicy(Qt::StrongFocus);
     CostruisciControlli();
     CostruisciMenu();
@@ -25,6 +28,8 @@ MainForm::MainForm(const Regione& regione) : regione_(regione) {
     AzzeraParametri(ParametriCorrenti());
     MostraParametri(-1);
 }
+
+MainForm::~MainForm() = default;
 
 QString MainForm::Registro() const {
     return display_->text();
@@ -51,6 +56,13 @@ void MainForm::AttivazioneCambiata(QWindow* finestra) {
 void MainForm::MenuFine_Click() {
     // Ends at once: no window gets a close request, nothing asks or is saved.
     QCoreApplication::exit(0);
+}
+
+void MainForm::MenuAbout_Click() {
+    if (!frmAbout_) {
+        frmAbout_ = std::make_unique<Frm_About>(this);
+    }
+    frmAbout_->Apri();
 }
 
 void MainForm::Esegui(const Comando& comando) {

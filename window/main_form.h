@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 #include <QVector>
+#include <memory>
 
+class Frm_About;
 class QLabel;
 class ListaStorico;
 class QPushButton;
@@ -18,6 +20,7 @@ class MainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainForm(const Regione& regione);
+    ~MainForm() override;
 
     // The entry register: the text of Display.
     QString Registro() const;
@@ -34,6 +37,7 @@ public:
     void ScriviStorico(qint16 codice, double valore);
 
     void MenuFine_Click();
+    void MenuAbout_Click();
 
 private:
     void AttivazioneCambiata(QWindow* finestra);
@@ -46,6 +50,7 @@ private:
     QVector<QPushButton*> cmdTasto_;
     QVector<QPushButton*> cmdPar_;
     QVector<QPushButton*> cmdOperazione_;
+    std::unique_ptr<Frm_About> frmAbout_; // created on first use, then only hidden
     QWindow* finestraPrecedente_ = nullptr;
     bool giaAttivata_ = false;
 };

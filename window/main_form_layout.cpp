@@ -2,6 +2,7 @@
 #include "main_form.h"
 
 #include "lista_storico.h"
+#include "resources/risorse.h"
 #include "tabella_pulsanti.h"
 
 #include <QAction>
@@ -96,7 +97,8 @@ void MainForm::CostruisciControlli() {
     imgEquazione->setGeometry(Px(105), Px(120), Px(3540), Px(1020));
     imgEquazione->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgEquazione->setLineWidth(1);
-    imgEquazione->setPixmap(QPixmap(QStringLiteral(":/immagini/equazione.png")));
+    imgEquazione->setPixmap(
+        CaricaImmagine(QString::fromLatin1(PERCORSO_EQUAZIONE), devicePixelRatioF()));
     cmdPar_[0]->raise();
     cmdPar_[1]->raise();
 
@@ -166,5 +168,6 @@ void MainForm::CostruisciMenu() {
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
     aiuto->setObjectName(QStringLiteral("MenuAbout0"));
-    voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), QKeySequence(Qt::Key_F1));
+    connect(voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &MainForm::MenuAbout_Click);
 }
