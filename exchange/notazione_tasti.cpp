@@ -78,7 +78,8 @@ std::string InNotazioneTasti(std::string_view testo) {
     return notazione;
 }
 
-std::optional<std::vector<Tasto>> InterpretaNotazioneTasti(std::string_view t) {
+std::optional<std::vector<Tasto>> InterpretaNotazioneTasti(std::string_view notazione) {
+    const std::string_view t = notazione;
     std::vector<Tasto> tasti;
     Modificatori prossimo; // for the next key or group
     Modificatori gruppo;   // held through the open group
