@@ -1,0 +1,25 @@
+#pragma once
+
+#include "exchange/piattaforma_calcolatrice.h"
+#include "exchange/scelta_calcolatrice.h"
+
+#include <vector>
+
+// The session the program runs in: Wayland when the environment names it.
+SessioneGrafica SessioneCorrente();
+
+// The first installed of the candidate calculators, started without a shell; the number
+// goes in on its command line where it takes one, otherwise through XTest under X11.
+class PiattaformaLinux : public PiattaformaCalcolatrice {
+public:
+    explicit PiattaformaLinux(std::vector<CandidatoCalcolatrice> candidati = CandidatiPredefiniti(),
+                              SessioneGrafica sessione = SessioneCorrente());
+
+    std::optional<AvvioCalcolatrice> Avvia(const std::string& testo) override;
+    bool FinestraAttiva(std::int64_t processo) override;
+    bool Digita(std::int64_t processo, const std::string& notazione) override;
+
+private:
+    std::vector<CandidatoCalcolatrice> candidati_;
+    SessioneGrafica sessione_;
+};
