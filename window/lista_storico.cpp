@@ -42,6 +42,8 @@ ListaStorico::ListaStorico(QWidget* genitore) : QTableView(genitore), modello_(t
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { sceltaDallUtente_ = !scrivendo_ && selectionModel()->hasSelection(); });
 }
 
 void ListaStorico::ImpostaRigaCorrente(int riga) {
@@ -54,7 +56,10 @@ bool ListaStorico::Selezionata(int riga) const {
 
 void ListaStorico::SelezionaUltima() {
     const QModelIndex ultima = modello_.index(Conta() - 1);
+    scrivendo_ = true;
     setCurrentIndex(ultima);
+    scrivendo_ = false;
+    sceltaDallUtente_ = false;
     scrollTo(ultima);
     // The tape must show the new line before the handler goes on.
     viewport()->repaint();

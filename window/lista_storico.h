@@ -30,14 +30,22 @@ public:
     int Conta() const { return modello_.rowCount(); }
     const QString& Riga(int i) const { return modello_.Riga(i); }
     void Aggiungi(const QString& riga) { modello_.Aggiungi(riga); }
-    void Svuota() { modello_.Svuota(); }
+    void Svuota() {
+        modello_.Svuota();
+        sceltaDallUtente_ = false;
+    }
     int RigaCorrente() const { return currentIndex().row(); }
     void ImpostaRigaCorrente(int riga);
     bool Selezionata(int riga) const;
+    // Whether the selected line is one the user picked since the last write, rather than
+    // the newest line the program highlighted.
+    bool SceltaDallUtente() const { return sceltaDallUtente_; }
 
     // Selects the newest line, makes it current and visible, and paints at once.
     void SelezionaUltima();
 
 private:
     ModelloStorico modello_;
+    bool sceltaDallUtente_ = false;
+    bool scrivendo_ = false;
 };

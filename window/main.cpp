@@ -1,13 +1,14 @@
 #include "caratteri.h"
 #include "main_form.h"
 #include "regione_sistema.h"
+#include "servizi.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     RegistraSostituzioniCaratteri();
-    MainForm finestra(RegioneDiSistema());
+    MainForm finestra(RegioneDiSistema(), ServiziDiSistema());
     finestra.show();
     return QApplication::exec();
 }

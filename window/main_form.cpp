@@ -4,6 +4,7 @@
 #include "about/frm_about.h"
 #include "anteprima_tasti.h"
 #include "core/parametri_ntc.h"
+#include "exchange/invia_calcolatrice.h"
 #include "resources/risorse.h"
 
 #include <QApplication>
@@ -11,7 +12,9 @@
 #include <QLayout>
 #include <QWindow>
 
-MainForm::MainForm(const Regione& regione) : regione_(regione) {
+MainForm::MainForm(const Regione& regione, Servizi servizi)
+    : regione_(regione), appunti_(std::move(servizi.appunti)),
+      inviaCalcolatrice_(new InviaCalcolatrice(std::move(servizi.calcolatrice), regione_, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);

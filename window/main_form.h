@@ -2,12 +2,14 @@
 
 #include "core/regione.h"
 #include "mappa_tasti.h"
+#include "servizi.h"
 
 #include <QMainWindow>
 #include <QVector>
 #include <memory>
 
 class Frm_About;
+class InviaCalcolatrice;
 class QLabel;
 class ListaStorico;
 class QPushButton;
@@ -19,7 +21,7 @@ class QWindow;
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainForm(const Regione& regione);
+    MainForm(const Regione& regione, Servizi servizi);
     ~MainForm() override;
 
     // The entry register: the text of Display.
@@ -38,6 +40,9 @@ public:
 
     void MenuFine_Click();
     void MenuAbout_Click();
+    void MenuCopia_Click();
+    void MenuIncolla_Click();
+    void MenuInviaCalc_Click();
 
 private:
     void AttivazioneCambiata(QWindow* finestra);
@@ -45,6 +50,8 @@ private:
     void CostruisciMenu();
 
     const Regione regione_;
+    std::unique_ptr<Appunti> appunti_;
+    InviaCalcolatrice* inviaCalcolatrice_;
     QLabel* display_ = nullptr;
     ListaStorico* lstStorico_ = nullptr;
     QVector<QPushButton*> cmdTasto_;

@@ -160,14 +160,20 @@ void MainForm::CostruisciMenu() {
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     modifica->setObjectName(QStringLiteral("MenuModifica"));
-    voce(modifica, "MenuCopia", QStringLiteral("Copia"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    voce(modifica, "MenuIncolla", QStringLiteral("Incolla"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(
+        voce(modifica, "MenuCopia", QStringLiteral("Copia"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+        &QAction::triggered, this, &MainForm::MenuCopia_Click);
+    connect(voce(modifica, "MenuIncolla", QStringLiteral("Incolla"),
+                 QKeySequence(Qt::CTRL | Qt::Key_V)),
+            &QAction::triggered, this, &MainForm::MenuIncolla_Click);
     separatore(modifica, "MenuNullM0");
-    voce(modifica, "MenuInviaCalc", QStringLiteral("Invia alla calcolatrice"),
-         QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(voce(modifica, "MenuInviaCalc", QStringLiteral("Invia alla calcolatrice"),
+                 QKeySequence(Qt::CTRL | Qt::Key_I)),
+            &QAction::triggered, this, &MainForm::MenuInviaCalc_Click);
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
     aiuto->setObjectName(QStringLiteral("MenuAbout0"));
-    connect(voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &MainForm::MenuAbout_Click);
+    connect(
+        voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, this, &MainForm::MenuAbout_Click);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/parametri_ntc.h"
+#include "servizi_finti.h"
 #include "window/lista_storico.h"
 #include "window/main_form.h"
 
@@ -15,7 +16,7 @@
 class FinestraDiProva {
 public:
     explicit FinestraDiProva(const Regione& regione = Regione{".", ","})
-        : finestra(std::make_unique<MainForm>(regione)) {
+        : finestra(std::make_unique<MainForm>(regione, servizi.Crea())) {
         finestra->show();
         finestra->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(finestra.get()));
@@ -49,5 +50,6 @@ public:
         }
     }
 
+    ServiziFinti servizi;
     std::unique_ptr<MainForm> finestra;
 };

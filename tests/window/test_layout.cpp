@@ -1,4 +1,5 @@
 // The main window against its control table and menu tree.
+#include "servizi_finti.h"
 #include "window/main_form.h"
 
 #include "window/lista_storico.h"
@@ -66,7 +67,8 @@ const Riga RIGHE[] = {
 
 class Layout : public ::testing::Test {
 protected:
-    MainForm finestra{Regione{".", ","}};
+    ServiziFinti servizi;
+    MainForm finestra{Regione{".", ","}, servizi.Crea()};
 
     QWidget* Controllo(const char* nome) {
         return finestra.findChild<QWidget*>(QString::fromLatin1(nome));

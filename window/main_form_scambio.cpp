@@ -1,0 +1,31 @@
+// The edit menu: clipboard copy and paste, and sending the register to the calculator.
+#include "main_form.h"
+
+#include "exchange/copia_incolla.h"
+#include "exchange/invia_calcolatrice.h"
+#include "lista_storico.h"
+
+void MainForm::MenuCopia_Click() {
+    std::vector<std::string> righe;
+    std::vector<bool> selezionate;
+    // The newest line the program highlighted after a write is not a choice of the user;
+    // then the register is copied.
+    if (lstStorico_->SceltaDallUtente()) {
+        righe.reserve(static_cast<size_t>(lstStorico_->Conta()));
+        for (int i = 0; i < lstStorico_->Conta(); ++i) {
+            righe.push_back(lstStorico_->Riga(i).toStdString());
+            selezionate.push_back(lstStorico_->Selezionata(i));
+        }
+    }
+    CopiaNegliAppunti(*appunti_, righe, selezionate, Registro().toStdString());
+}
+
+void MainForm::MenuIncolla_Click() {
+    if (const auto testo = IncollaDagliAppunti(*appunti_, regione_)) {
+        ImpostaRegistro(QString::fromStdString(*testo));
+    }
+}
+
+void MainForm::MenuInviaCalc_Click() {
+    inviaCalcolatrice_->Invia(Registro().toStdString());
+}

@@ -1,0 +1,7 @@
+#include "servizi.h"
+
+#include "exchange/appunti_qt.h"
+
+Servizi ServiziDiSistema() {
+    return Servizi{std::make_unique<AppuntiQt>(), CreaPiattaformaCalcolatrice()};
+}

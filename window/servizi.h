@@ -1,0 +1,15 @@
+#pragma once
+
+#include "exchange/appunti.h"
+#include "exchange/piattaforma_calcolatrice.h"
+
+#include <memory>
+
+// The platform services the main window uses; tests hand it fakes.
+struct Servizi {
+    std::unique_ptr<Appunti> appunti;
+    std::unique_ptr<PiattaformaCalcolatrice> calcolatrice;
+};
+
+// The real services of the platform the program runs on.
+Servizi ServiziDiSistema();
