@@ -83,8 +83,10 @@ std::string FormattaNumero(double valore, const Regione& regione) {
     while (!frazione.empty() && frazione.back() == '0') {
         frazione.pop_back();
     }
+    // push_back rather than assigning "0": GCC 12 reports a false -Wrestrict on the
+    // assignment in optimised builds.
     if (frazione.empty()) {
-        frazione = "0";
+        frazione.push_back('0');
     }
     std::string testo = std::signbit(valore) && valore != 0 ? "-" : "";
     testo.append(intera);
