@@ -29,7 +29,7 @@ TEST_P(Formati, TestoConIlPunto) {
 TEST_P(Formati, TestoConLaVirgola) {
     const Formato f = GetParam();
     std::string atteso = f.atteso;
-    atteso.replace(atteso.find('.'), 1, ",");
+    atteso[atteso.find('.')] = ',';
     EXPECT_EQ(FormattaNumero(f.valore, ITALIANA), atteso);
     EXPECT_EQ(FormattaNumero(f.valore, FRANCESE), atteso);
 }
