@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Starts the built program in a real X window, as a user would, and checks it from
-# outside: window size and size hints, a screenshot, and a conversion typed on the keys.
+# outside: window size and size hints, a screenshot, a conversion typed on the keys, the
+# system clipboard, the About window, and the size at a device pixel ratio of 2.
 # Runs inside xvfb-run. Arguments: brevanto, cattura_schermo, folder for pictures.
 set -euo pipefail
 brevanto=$1 cattura=$2 cartella=$3
 mkdir -p "$cartella"
 
+# A region with "." as the decimal separator, whatever the machine's.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
 "$brevanto" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
@@ -16,7 +19,7 @@ fallito() {
     exit 1
 }
 
-finestra=$(xdotool search --sync --onlyvisible --pid "$pid" --name '^Brevanto$' | head -n 1)
+finestra=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Brevanto$' | head -n 1)
 [ -n "$finestra" ] || fallito "no Brevanto window"
 sleep 0.5
 
@@ -32,3 +35,46 @@ massima=$(sed -n 's/.*maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$suggerimen
 [ "$minima" = "546 by $altezza" ] || fallito "fixed size $minima, window $larghezza x $altezza"
 "$cattura" "$cartella/screenshot.png" "$finestra" || fallito "no screenshot"
 echo "window $larghezza x $altezza, fixed; screenshot in $cartella/screenshot.png"
+
+# The road of one conversion, on the keyboard; the result read back through Copy.
+xdotool windowfocus --sync "$finestra"
+xdotool type --delay 30 "10000r3950b25"
+xdotool key F3
+sleep 0.3
+xdotool key ctrl+c
+sleep 0.3
+copiato=$(xclip -o -selection clipboard)
+[ "$copiato" = "10000.0" ] || fallito "register after F3: '$copiato', not 10000.0"
+
+# Paste takes a number from the system clipboard.
+printf '%s' "-0.25" | xclip -i -selection clipboard
+xdotool key ctrl+v
+sleep 0.3
+xdotool key ctrl+c
+sleep 0.3
+copiato=$(xclip -o -selection clipboard)
+[ "$copiato" = "-0.25" ] || fallito "register after paste: '$copiato', not -0.25"
+
+# F1 shows the About window, Esc hides it again.
+xdotool key F1
+about=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Informazioni su\.\.\.$' | head -n 1)
+[ -n "$about" ] || fallito "no About window after F1"
+"$cattura" "$cartella/about.png" "$about" || true
+xdotool windowfocus --sync "$about"
+xdotool key Escape
+sleep 0.5
+if xdotool search --all --onlyvisible --pid "$pid" --name '^Informazioni su' >/dev/null; then
+    fallito "the About window is still shown after Esc"
+fi
+kill $pid
+wait $pid 2>/dev/null || true
+
+# Twice as large at a device pixel ratio of 2.
+QT_SCALE_FACTOR=2 "$brevanto" &
+pid=$!
+finestra=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Brevanto$' | head -n 1)
+sleep 0.5
+larghezza=$(xwininfo -id "$finestra" | awk '/Width:/ {print $2}')
+[ "$larghezza" -eq 1092 ] || fallito "width $larghezza at ratio 2, not 1092"
+"$cattura" "$cartella/screenshot@2x.png" "$finestra" || fallito "no screenshot at ratio 2"
+echo "conversion, clipboard, About window and ratio 2 checked"
