@@ -86,7 +86,12 @@ LetturaCifre ConvertiCifre(bool negativo, std::string_view intera, std::string_v
         const int64_t ordine =
             OrdineDiGrandezza(intera, frazione, EsponenteSaturato(esponenteNegativo, esponente));
         if (ordine > 0) {
-            lettura.esito = EsitoCifre::Overflow;
+            long double grandezza = 0;
+            const auto esteso =
+                std::from_chars(testo.data(), testo.data() + testo.size(), grandezza);
+            lettura.esito = esteso.ec == std::errc() && grandezza <= 1.79769313486232e308L
+                                ? EsitoCifre::OltreDiPoco
+                                : EsitoCifre::Overflow;
             return lettura;
         }
         lettura.valore = 0;

@@ -18,7 +18,9 @@ QuindiciCifre ArrotondaQuindiciCifre(double grandezza);
 std::string TestoNonFinito(double valore);
 
 // Result of turning scanned digits into a double.
-enum class EsitoCifre { Valore, Overflow };
+// OltreDiPoco: beyond the largest double, but not beyond its 15-digit text
+// "1.79769313486232E+308".
+enum class EsitoCifre { Valore, OltreDiPoco, Overflow };
 struct LetturaCifre {
     EsitoCifre esito = EsitoCifre::Valore;
     double valore = 0;

@@ -1,6 +1,8 @@
 #include "cifre_decimali.h"
 #include "testi_numerici.h"
 
+#include <cfloat>
+
 namespace {
 
 bool Cifra(char c) {
@@ -64,8 +66,15 @@ std::optional<double> LeggiNumero(std::string_view testo) {
 
     const LetturaCifre lettura =
         ConvertiCifre(negativo, intera, frazione, esponenteNegativo, esponente);
-    if (lettura.esito == EsitoCifre::Overflow) {
-        return std::nullopt;
+    switch (lettura.esito) {
+    case EsitoCifre::Valore:
+        return lettura.valore;
+    case EsitoCifre::OltreDiPoco:
+        // The largest doubles are written "1.79769313486232E+308", just past the range;
+        // reading that back as the largest double keeps every saved value loadable.
+        return negativo ? -DBL_MAX : DBL_MAX;
+    case EsitoCifre::Overflow:
+        break;
     }
-    return lettura.valore;
+    return std::nullopt;
 }

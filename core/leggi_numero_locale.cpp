@@ -77,7 +77,7 @@ std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regio
 
     const LetturaCifre lettura =
         ConvertiCifre(negativo, intera, frazione, esponenteNegativo, esponente);
-    if (lettura.esito == EsitoCifre::Overflow) {
+    if (lettura.esito != EsitoCifre::Valore) {
         return std::nullopt;
     }
     return lettura.valore;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+
 #include <bit>
 #include <clocale>
 #include <cmath>
@@ -125,6 +127,15 @@ TEST(AndataERitorno, IlPiuGrandeDoubleRileggibile) {
     const auto riletto = LeggiNumero(NumeroInTesto(MASSIMO_RILEGGIBILE));
     ASSERT_TRUE(riletto.has_value());
     EXPECT_EQ(Oracolo(*riletto), Oracolo(MASSIMO_RILEGGIBILE));
+}
+
+// Their 15-digit text lies just past the range; it still reads back, as the largest double.
+TEST(AndataERitorno, IDoublePiuGrandiSiRileggonoComeIlMassimo) {
+    for (const double x :
+         {DBL_MAX, std::nextafter(DBL_MAX, 0.0), MASSIMO_RILEGGIBILE * 1.0000000000000002}) {
+        EXPECT_EQ(LeggiNumero(NumeroInTesto(x)), DBL_MAX) << NumeroInTesto(x);
+        EXPECT_EQ(LeggiNumero(NumeroInTesto(-x)), -DBL_MAX);
+    }
 }
 
 } // namespace

@@ -64,15 +64,18 @@ INSTANTIATE_TEST_SUITE_P(
     LimitiDellIntervallo, LetturePunto,
     ::testing::Values(
         Lettura{"1.7976931348623157e308", DBL_MAX}, Lettura{"-1.7976931348623158E+308", -DBL_MAX},
-        Lettura{"2.2250738585072014E-308", DBL_MIN}, Lettura{"4.94065645841247E-324", 0x1p-1074},
-        Lettura{"-1e-320", -9.99988867182683e-321}, Lettura{"1e-400", 0}, Lettura{"-1e-400", -0.0},
-        Lettura{"2e-324", 0}, Lettura{"0e999999", 0}, Lettura{"0.000e99999999999999999999", 0},
+        Lettura{"1.7976931348623159e308", DBL_MAX}, Lettura{"1.79769313486232E+308", DBL_MAX},
+        Lettura{"-1.79769313486232E+308", -DBL_MAX}, Lettura{"2.2250738585072014E-308", DBL_MIN},
+        Lettura{"4.94065645841247E-324", 0x1p-1074}, Lettura{"-1e-320", -9.99988867182683e-321},
+        Lettura{"1e-400", 0}, Lettura{"-1e-400", -0.0}, Lettura{"2e-324", 0},
+        Lettura{"0e999999", 0}, Lettura{"0.000e99999999999999999999", 0},
         Lettura{"1e-99999999999999999999", 0}, Lettura{"0.001e310", 1e307},
         Lettura{"100000e303", 1e308}, Lettura{"1000e-326", 0x1p-1073}));
 
 TEST(LeggiNumero, OltreIlCampoDeiDoubleFallisce) {
-    for (const std::string testo : {"1e309", "1.8E308", "-1e400", "1D999", "1.7976931348623159e308",
-                                    "1e99999999999999999999", "0.01e311"}) {
+    for (const std::string testo :
+         {"1e309", "1.8E308", "-1e400", "1D999", "1.79769313486233E+308", "1.797693134862321e308",
+          "1e99999999999999999999", "0.01e311"}) {
         EXPECT_FALSE(LeggiNumero(testo).has_value()) << testo;
     }
     EXPECT_FALSE(LeggiNumero("1" + std::string(400, '0')).has_value());
