@@ -48,12 +48,17 @@ bool FileScrivibile(const std::filesystem::path& file, const struct stat& stato)
 } // namespace
 
 bool SostituisciContenutoFile(const std::filesystem::path& richiesto, std::string_view contenuto) {
-    std::error_code errore;
     // A link stays a link: the file it points to is the one replaced.
-    const std::filesystem::path file = std::filesystem::is_symlink(richiesto, errore)
-                                           ? std::filesystem::canonical(richiesto, errore)
-                                           : richiesto;
-    if (errore || file.empty() || !file.has_filename()) {
+    struct stat collegamento {};
+    std::filesystem::path file = richiesto;
+    if (::lstat(richiesto.c_str(), &collegamento) == 0 && S_ISLNK(collegamento.st_mode)) {
+        std::error_code errore;
+        file = std::filesystem::canonical(richiesto, errore);
+        if (errore) {
+            return false;
+        }
+    }
+    if (file.empty() || !file.has_filename()) {
         return false;
     }
 
