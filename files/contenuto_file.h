@@ -7,7 +7,7 @@
 
 // Whole-file reading and replacing for the parameter files. A parameter file is a few
 // dozen bytes; anything beyond this bound is not one and is neither read nor rewritten.
-inline constexpr std::uintmax_t DIMENSIONE_MASSIMA_FILE = 64U * 1024U * 1024U;
+inline constexpr std::uintmax_t DIMENSIONE_MASSIMA_FILE = std::uintmax_t{64} * 1024U * 1024U;
 
 enum class StatoLettura { Letto, Assente, Errore };
 

@@ -47,31 +47,31 @@ bool FileScrivibile(const std::filesystem::path& file, const struct stat& stato)
 
 } // namespace
 
-bool SostituisciContenutoFile(const std::filesystem::path& richiesto, std::string_view contenuto) {
+bool SostituisciContenutoFile(const std::filesystem::path& file, std::string_view contenuto) {
     // A link stays a link: the file it points to is the one replaced.
     struct stat collegamento {};
-    std::filesystem::path file = richiesto;
-    if (::lstat(richiesto.c_str(), &collegamento) == 0 && S_ISLNK(collegamento.st_mode)) {
+    std::filesystem::path bersaglio = file;
+    if (::lstat(file.c_str(), &collegamento) == 0 && S_ISLNK(collegamento.st_mode)) {
         std::error_code errore;
-        file = std::filesystem::canonical(richiesto, errore);
+        bersaglio = std::filesystem::canonical(file, errore);
         if (errore) {
             return false;
         }
     }
-    if (file.empty() || !file.has_filename()) {
+    if (bersaglio.empty() || !bersaglio.has_filename()) {
         return false;
     }
 
     struct stat esistente {};
-    const bool esiste = ::stat(file.c_str(), &esistente) == 0;
+    const bool esiste = ::stat(bersaglio.c_str(), &esistente) == 0;
     if (!esiste && errno != ENOENT) {
         return false;
     }
-    if (esiste && (!S_ISREG(esistente.st_mode) || !FileScrivibile(file, esistente))) {
+    if (esiste && (!S_ISREG(esistente.st_mode) || !FileScrivibile(bersaglio, esistente))) {
         return false;
     }
 
-    const std::filesystem::path temporaneo = NomeTemporaneo(file);
+    const std::filesystem::path temporaneo = NomeTemporaneo(bersaglio);
     ::unlink(temporaneo.c_str());
     // Private until it has the file's permissions; a new file gets the usual 0666 & ~umask.
     const int descrittore =
@@ -91,12 +91,12 @@ bool SostituisciContenutoFile(const std::filesystem::path& richiesto, std::strin
     }
     riuscito = riuscito && ::fsync(descrittore) == 0;
     riuscito = (::close(descrittore) == 0) && riuscito;
-    riuscito = riuscito && ::rename(temporaneo.c_str(), file.c_str()) == 0;
+    riuscito = riuscito && ::rename(temporaneo.c_str(), bersaglio.c_str()) == 0;
     if (!riuscito) {
         ::unlink(temporaneo.c_str());
         return false;
     }
-    SincronizzaCartella(file.parent_path().empty() ? std::filesystem::path(".")
-                                                   : file.parent_path());
+    SincronizzaCartella(bersaglio.parent_path().empty() ? std::filesystem::path(".")
+                                                        : bersaglio.parent_path());
     return true;
 }

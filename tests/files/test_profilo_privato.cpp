@@ -130,7 +130,7 @@ TEST(ScriviVociProfilo, RiusaEToglieIlTemporaneoLasciatoDaUnSalvataggioInterrott
 TEST(ScriviVociProfilo, FileGrandeEBinarioTenutiByteperByte) {
     CartellaProva cartella;
     std::string grande = "[Grande]\n";
-    while (grande.size() < 50U * 1024U * 1024U) {
+    while (grande.size() < std::size_t{50} * 1024U * 1024U) {
         grande += "chiave=valore abbastanza lungo per riempire\n";
     }
     const std::string binario = "\0\x01\x02[NTC\0]\r\nR0=\xFF\0\n\0\n"s;
