@@ -1,0 +1,64 @@
+#include "dialoghi_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+bool CartellaScrivibile(const QString& cartella) {
+    const QFileInfo info(cartella);
+    return !cartella.isEmpty() && info.isDir() && info.isWritable();
+}
+
+// Read anew at every use: the folders may change while the program runs.
+QString CartellaIniziale() {
+    return ScegliCartellaIniziale(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
+}
+
+ImpostazioniScelta Impostazioni(TipoScelta tipo, int flag, const QString& titolo) {
+    return {tipo,
+            flag,
+            QStringLiteral("ntc"),
+            CartellaIniziale(),
+            titolo,
+            QStringLiteral("NTC (*.ntc)")};
+}
+
+std::filesystem::path Risultato(const DialogoComune& dialogo, bool scelto) {
+    return scelto ? PercorsoDaTesto(dialogo.NomeFile()) : std::filesystem::path();
+}
+
+} // namespace
+
+std::filesystem::path DialogoApri(DialogoComune& dialogo) {
+    const bool scelto = dialogo.Mostra(Impostazioni(TipoScelta::Apri, FLAG_NASCONDI_SOLA_LETTURA,
+                                                    QStringLiteral("Carica parametri NTC")));
+    return Risultato(dialogo, scelto);
+}
+
+std::filesystem::path DialogoSalva(DialogoComune& dialogo) {
+    const ImpostazioniScelta impostazioni =
+        Impostazioni(TipoScelta::Salva, FLAG_CONFERMA_SOVRASCRITTURA,
+                     QStringLiteral("Salva parametri NTC con nome"));
+    dialogo.ImpostaNomeFile(QStringLiteral("NoName"));
+    return Risultato(dialogo, dialogo.Mostra(impostazioni));
+}
+
+QString ScegliCartellaIniziale(const QString& cartellaProgramma, const QString& documenti,
+                               const QString& casa) {
+    if (CartellaScrivibile(cartellaProgramma)) {
+        return cartellaProgramma;
+    }
+    if (!documenti.isEmpty() && QFileInfo(documenti).isDir()) {
+        return documenti;
+    }
+    return casa;
+}
+
+std::filesystem::path PercorsoDaTesto(const QString& testo) {
+    return std::filesystem::path(testo.toStdU16String());
+}

@@ -1,0 +1,32 @@
+#include "scelta_file_qt.h"
+
+#include <QFileDialog>
+
+SceltaFileQt::SceltaFileQt(QWidget* finestra) : finestra_(finestra) {}
+
+std::optional<QString> SceltaFileQt::Scegli(const ImpostazioniScelta& impostazioni,
+                                            const QString& nomeFile) {
+    QFileDialog dialogo(finestra_, impostazioni.titolo, impostazioni.cartellaIniziale,
+                        impostazioni.filtro);
+    dialogo.setObjectName(QStringLiteral("DialogoFile"));
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    // The Open dialog, too, accepts the name of a file that does not exist.
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setAcceptMode(impostazioni.tipo == TipoScelta::Salva ? QFileDialog::AcceptSave
+                                                                 : QFileDialog::AcceptOpen);
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite,
+                      (impostazioni.flag & FLAG_CONFERMA_SOVRASCRITTURA) == 0);
+    // Qt's dialog has no read-only check box, so FLAG_NASCONDI_SOLA_LETTURA holds as it is.
+    dialogo.setDefaultSuffix(impostazioni.estensionePredefinita);
+    if (!nomeFile.isEmpty()) {
+        dialogo.selectFile(nomeFile);
+    }
+    if (dialogo.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList scelti = dialogo.selectedFiles();
+    if (scelti.isEmpty()) {
+        return std::nullopt;
+    }
+    return scelti.front();
+}
