@@ -1,13 +1,13 @@
 #include "scelta_file_qt.h"
 
+#include <QApplication>
 #include <QFileDialog>
-
-SceltaFileQt::SceltaFileQt(QWidget* finestra) : finestra_(finestra) {}
 
 std::optional<QString> SceltaFileQt::Scegli(const ImpostazioniScelta& impostazioni,
                                             const QString& nomeFile) {
-    QFileDialog dialogo(finestra_, impostazioni.titolo, impostazioni.cartellaIniziale,
-                        impostazioni.filtro);
+    // Modal over the window that asked for it.
+    QFileDialog dialogo(QApplication::activeWindow(), impostazioni.titolo,
+                        impostazioni.cartellaIniziale, impostazioni.filtro);
     dialogo.setObjectName(QStringLiteral("DialogoFile"));
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     // The Open dialog, too, accepts the name of a file that does not exist.

@@ -2,17 +2,11 @@
 
 #include "scelta_file.h"
 
-class QWidget;
-
 // The chooser of the program: Qt's own widget-based file dialog, not the desktop's, so it
 // shows Qt's Italian texts, looks and behaves alike on every desktop, and can be driven by
 // keystrokes (a full path typed into the file-name field, then Enter).
 class SceltaFileQt : public SceltaFile {
 public:
-    explicit SceltaFileQt(QWidget* finestra);
     std::optional<QString> Scegli(const ImpostazioniScelta& impostazioni,
                                   const QString& nomeFile) override;
-
-private:
-    QWidget* finestra_;
 };

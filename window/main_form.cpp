@@ -5,6 +5,7 @@
 #include "anteprima_tasti.h"
 #include "core/parametri_ntc.h"
 #include "exchange/invia_calcolatrice.h"
+#include "files/dialogo_comune.h"
 #include "resources/risorse.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@
 
 MainForm::MainForm(const Regione& regione, Servizi servizi)
     : regione_(regione), appunti_(std::move(servizi.appunti)),
-      inviaCalcolatrice_(new InviaCalcolatrice(std::move(servizi.calcolatrice), regione_, this)) {
+      inviaCalcolatrice_(new InviaCalcolatrice(std::move(servizi.calcolatrice), regione_, this)),
+      sceltaFile_(std::move(servizi.sceltaFile)),
+      comDialog_(std::make_unique<DialogoComune>(*sceltaFile_)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);

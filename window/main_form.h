@@ -8,6 +8,7 @@
 #include <QVector>
 #include <memory>
 
+class DialogoComune;
 class Frm_About;
 class InviaCalcolatrice;
 class QLabel;
@@ -38,6 +39,8 @@ public:
     void MostraParametri(qint16 flag);
     void ScriviStorico(qint16 codice, double valore);
 
+    void MenuApri_Click();
+    void MenuSalva_Click();
     void MenuFine_Click();
     void MenuAbout_Click();
     void MenuCopia_Click();
@@ -52,6 +55,8 @@ private:
     const Regione regione_;
     std::unique_ptr<Appunti> appunti_;
     InviaCalcolatrice* inviaCalcolatrice_;
+    std::unique_ptr<SceltaFile> sceltaFile_;
+    std::unique_ptr<DialogoComune> comDialog_; // keeps the last file name between uses
     QLabel* display_ = nullptr;
     ListaStorico* lstStorico_ = nullptr;
     QVector<QPushButton*> cmdTasto_;

@@ -150,9 +150,12 @@ void MainForm::CostruisciMenu() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    voce(file, "MenuApri", QStringLiteral("Apri NTC"), QKeySequence(Qt::CTRL | Qt::Key_F12));
-    voce(file, "MenuSalva", QStringLiteral("Salva NTC con nome..."),
-         QKeySequence(Qt::SHIFT | Qt::Key_F12));
+    connect(
+        voce(file, "MenuApri", QStringLiteral("Apri NTC"), QKeySequence(Qt::CTRL | Qt::Key_F12)),
+        &QAction::triggered, this, &MainForm::MenuApri_Click);
+    connect(voce(file, "MenuSalva", QStringLiteral("Salva NTC con nome..."),
+                 QKeySequence(Qt::SHIFT | Qt::Key_F12)),
+            &QAction::triggered, this, &MainForm::MenuSalva_Click);
     separatore(file, "MenuNull");
     connect(voce(file, "MenuFine", QStringLiteral("Fine Programma"),
                  QKeySequence(Qt::CTRL | Qt::Key_X)),

@@ -37,6 +37,8 @@ std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& 
     case 32:
     case 33:
         return registro + QStringLiteral(" [°C] = Errore");
+    case 95:
+        return QStringLiteral("Salvataggio non riuscito !");
     case 96:
         return QStringLiteral("B = 0 !");
     case 97:

@@ -2,6 +2,7 @@
 
 #include "exchange/appunti.h"
 #include "exchange/piattaforma_calcolatrice.h"
+#include "files/scelta_file.h"
 
 #include <memory>
 
@@ -9,6 +10,7 @@
 struct Servizi {
     std::unique_ptr<Appunti> appunti;
     std::unique_ptr<PiattaformaCalcolatrice> calcolatrice;
+    std::unique_ptr<SceltaFile> sceltaFile;
 };
 
 // The real services of the platform the program runs on.

@@ -1,4 +1,5 @@
 #include "files/dialoghi_file.h"
+#include "scelta_file_finta.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,28 +12,9 @@
 
 namespace {
 
-// Answers for the user: the next path, or nothing for a cancel; keeps what it was shown.
-class SceltaFinta : public SceltaFile {
-public:
-    std::optional<QString> Scegli(const ImpostazioniScelta& impostazioni,
-                                  const QString& nomeFile) override {
-        viste.push_back(impostazioni);
-        nomiProposti.push_back(nomeFile);
-        if (risposte.empty()) {
-            return std::nullopt;
-        }
-        std::optional<QString> risposta = risposte.front();
-        risposte.pop_front();
-        return risposta;
-    }
-    std::deque<std::optional<QString>> risposte;
-    std::vector<ImpostazioniScelta> viste;
-    std::vector<QString> nomiProposti;
-};
-
 class Dialoghi : public ::testing::Test {
 protected:
-    SceltaFinta scelta;
+    SceltaFileFinta scelta;
     DialogoComune dialogo{scelta};
 };
 

@@ -64,7 +64,7 @@ void DigitaEInvia(QFileDialog* dialogo, const QString& testo) {
 
 class SceltaReale : public ::testing::Test {
 protected:
-    SceltaFileQt scelta{nullptr};
+    SceltaFileQt scelta;
     DialogoComune dialogo{scelta};
     CartellaProva cartella;
 };

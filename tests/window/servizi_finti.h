@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/files/scelta_file_finta.h"
 #include "window/servizi.h"
 
 #include <string>
@@ -34,12 +35,15 @@ public:
 struct ServiziFinti {
     AppuntiFinti* appunti = nullptr;
     CalcolatriceFinta* calcolatrice = nullptr;
+    SceltaFileFinta* sceltaFile = nullptr;
 
     Servizi Crea() {
         auto a = std::make_unique<AppuntiFinti>();
         auto c = std::make_unique<CalcolatriceFinta>();
+        auto s = std::make_unique<SceltaFileFinta>();
         appunti = a.get();
         calcolatrice = c.get();
-        return Servizi{std::move(a), std::move(c)};
+        sceltaFile = s.get();
+        return Servizi{std::move(a), std::move(c), std::move(s)};
     }
 };

@@ -27,6 +27,7 @@ TEST(RigheStorico, OgniCodiceDellaTabella) {
         {31, 5, "25 [°C] = Errore"},
         {32, 5, "25 [°C] = Errore"},
         {33, 5, "25 [°C] = Errore"},
+        {95, 0, "Salvataggio non riuscito !"},
         {96, 0, "B = 0 !"},
         {97, 0, "B > 0 !"},
         {98, 0, "R0 > 0 !"},
@@ -43,7 +44,7 @@ TEST(RigheStorico, CodiciSenzaRiga) {
     for (int codice = -200; codice <= 200; ++codice) {
         const bool elencato = codice == 0 || codice == 1 || codice == 10 ||
                               (codice >= 20 && codice <= 23) || (codice >= 30 && codice <= 33) ||
-                              (codice >= 96 && codice <= 99);
+                              (codice >= 95 && codice <= 99);
         EXPECT_EQ(RigaStorico(static_cast<qint16>(codice), 1, "1", p, PUNTO).has_value(), elencato)
             << codice;
     }

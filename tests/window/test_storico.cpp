@@ -48,7 +48,7 @@ TEST(Storico, UnCodiceSenzaRigaNonCambiaNulla) {
     FinestraDiProva f;
     f.Lista()->ImpostaRigaCorrente(0);
     const QStringList prima = f.Storico();
-    for (const qint16 codice : {2, 5, 9, 11, 19, 24, 29, 34, 95, -1, 100, 32767}) {
+    for (const qint16 codice : {2, 5, 9, 11, 19, 24, 29, 34, 94, -1, 100, 32767}) {
         f.finestra->ScriviStorico(codice, 1);
     }
     EXPECT_EQ(f.Storico(), prima);

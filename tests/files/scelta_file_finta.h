@@ -1,0 +1,29 @@
+#pragma once
+
+#include "files/scelta_file.h"
+
+#include <deque>
+#include <vector>
+
+// Answers for the user: the next path, or nothing for a cancel; keeps what it was shown.
+class SceltaFileFinta : public SceltaFile {
+public:
+    std::optional<QString> Scegli(const ImpostazioniScelta& impostazioni,
+                                  const QString& nomeFile) override {
+        viste.push_back(impostazioni);
+        nomiProposti.push_back(nomeFile);
+        if (risposte.empty() || !risposte.front().has_value()) {
+            if (!risposte.empty()) {
+                risposte.pop_front();
+            }
+            return std::nullopt;
+        }
+        const QString percorso = *risposte.front();
+        risposte.pop_front();
+        return percorso;
+    }
+
+    std::deque<std::optional<QString>> risposte;
+    std::vector<ImpostazioniScelta> viste;
+    std::vector<QString> nomiProposti;
+};
