@@ -136,7 +136,7 @@ void MainForm::CostruisciControlli() {
 }
 
 void MainForm::CostruisciMenu() {
-    auto voce = [this](QMenu* menu, const char* nome, const QString& testo,
+    auto voce = [](QMenu* menu, const char* nome, const QString& testo,
                        const QKeySequence& scorciatoia) {
         QAction* azione = menu->addAction(testo);
         azione->setObjectName(QString::fromLatin1(nome));

@@ -66,6 +66,41 @@ sleep 0.5
 if xdotool search --all --onlyvisible --pid "$pid" --name '^Informazioni su' >/dev/null; then
     fallito "the About window is still shown after Esc"
 fi
+
+# Save through the real dialog: a full path typed into its name field, then Enter.
+salvato="$cartella/prova salvataggio.ntc"
+rm -f "$salvato"
+xdotool windowfocus --sync "$finestra"
+xdotool key shift+F12
+dialogo=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Salva parametri NTC con nome$' | head -n 1)
+[ -n "$dialogo" ] || fallito "no Save dialog"
+xdotool windowfocus --sync "$dialogo"
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 10 "${salvato%.ntc}"
+xdotool key Return
+sleep 0.5
+[ -f "$salvato" ] || fallito "the Save dialog wrote no file"
+atteso=$(printf '[NTC]\r\nR0=10000\r\nB=3950\r\n' | od -c)
+[ "$(od -c <"$salvato")" = "$atteso" ] || fallito "saved bytes: $(od -c <"$salvato")"
+
+# Open the file again: the summary shows the file's parameters.
+xdotool windowfocus --sync "$finestra"
+xdotool key ctrl+F12
+dialogo=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Carica parametri NTC$' | head -n 1)
+[ -n "$dialogo" ] || fallito "no Open dialog"
+xdotool windowfocus --sync "$dialogo"
+sleep 0.3
+xdotool key Return
+sleep 0.5
+xdotool windowfocus --sync "$finestra"
+# Pick the summary's R0 line in the list (a click below the lines, then the keys), and copy it.
+xdotool mousemove --window "$finestra" 400 330 click 1
+xdotool key End Up Up ctrl+c
+sleep 0.3
+copiato=$(xclip -o -selection clipboard | tr -d '\r')
+[ "$copiato" = "$(printf '\n* R0 = 10000.0')" ] || fallito "summary line after Open: '$copiato'"
+
 kill $pid
 wait $pid 2>/dev/null || true
 
