@@ -3,6 +3,7 @@
 #include "core/parametri_ntc.h"
 #include "window/caratteri.h"
 #include "window/main_form.h"
+#include "window/servizi.h"
 
 #include "window/lista_storico.h"
 #include <QApplication>
@@ -53,7 +54,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication applicazione(argc, argv);
     RegistraSostituzioniCaratteri();
-    MainForm form(Regione{".", ","});
+    MainForm form(Regione{".", ","}, ServiziDiSistema());
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {
