@@ -17,14 +17,12 @@ void Verifica(bool condizione) {
 }
 
 void ScriviERileggi(double valore) {
-    Verifica(std::isfinite(valore));
     // Beyond this the 15-digit text lies past the double range.
-    const bool rileggibile = std::fabs(valore) < 1.797693134862315e308;
+    const bool nelCampo = std::fabs(valore) < 1.797693134862315e308;
     const auto riletto = LeggiNumero(NumeroInTesto(valore));
-    Verifica(!rileggibile ||
-             (riletto && std::fabs(*riletto - valore) <= std::fabs(valore) * 1e-14));
+    Verifica(!nelCampo || (riletto && std::fabs(*riletto - valore) <= std::fabs(valore) * 1e-14));
     for (const Regione& regione : REGIONI) {
-        Verifica(!rileggibile || EUnNumeroLocale(FormattaNumero(valore, regione), regione));
+        Verifica(!nelCampo || EUnNumeroLocale(FormattaNumero(valore, regione), regione));
     }
     (void)RiduciASingola(valore);
 }
