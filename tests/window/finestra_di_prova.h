@@ -21,11 +21,7 @@ public:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&finestra));
     }
 
-    QWidget* Controllo(const QString& nome) {
-        auto* w = finestra.findChild<QWidget*>(nome);
-        EXPECT_NE(w, nullptr) << nome.toStdString();
-        return w;
-    }
+    QWidget* Controllo(const QString& nome) { return finestra.findChild<QWidget*>(nome); }
     ListaStorico* Lista() { return finestra.findChild<ListaStorico*>("Lst_Storico"); }
     QString Registro() const { return finestra.Registro(); }
     QStringList Storico() {

@@ -9,15 +9,11 @@
 // Stand-ins for the platform services: they keep what the window asked of them.
 class AppuntiFinti : public Appunti {
 public:
-    void Svuota() override {
-        testo.clear();
-        ++svuotati;
-    }
+    void Svuota() override { testo.clear(); }
     void ScriviTesto(const std::string& t) override { testo = t; }
     std::string LeggiTesto() override { return testo; }
 
     std::string testo;
-    int svuotati = 0;
 };
 
 class CalcolatriceFinta : public PiattaformaCalcolatrice {

@@ -53,14 +53,11 @@ TEST(MappaTasti, TastiGiuConfrontanoLaMascheraIntera) {
 }
 
 TEST(MappaTasti, Caratteri) {
-    for (char16_t c = u'0'; c <= u'9'; ++c) {
-        EXPECT_EQ(ComandoCarattere(c), (Comando{Schiera::Tasto, static_cast<qint16>(c - u'0')}));
-    }
     const auto tasto = [](qint16 i) { return std::optional(Comando{Schiera::Tasto, i}); };
     const auto par = [](qint16 i) { return std::optional(Comando{Schiera::Par, i}); };
     // clang-format off
     const std::pair<char16_t, std::optional<Comando>> casi[] = {
-        {u',', tasto(10)}, {u'.', tasto(10)}, {u'-', tasto(11)}, {u'\b', tasto(14)},
+        {u'0', tasto(0)}, {u'5', tasto(5)}, {u'9', tasto(9)}, {u',', tasto(10)}, {u'.', tasto(10)}, {u'-', tasto(11)}, {u'\b', tasto(14)},
         {u'R', par(0)}, {u'r', par(0)}, {u'B', par(1)}, {u'b', par(1)}, {u'+', {}}, {u'\r', {}},
         {u'c', {}}, {u'x', {}}, {u'/', {}}, {u':', {}}};
     // clang-format on
@@ -91,13 +88,6 @@ TEST(RigheStorico, OgniCodiceEQuelliSenzaRiga) {
     }
     // The register is quoted as it stands, the value in the region's separator.
     EXPECT_EQ(RigaStorico(20, 25.5, " 1.5x", p, Regione{",", "."}), " 1.5x [Ohm] = 25,5 [°C]");
-}
-
-TEST(RigheStorico, BloccoParametri) {
-    EXPECT_EQ(BloccoParametri(ParametriNTC{}, Regione{".", ","}),
-              (QStringList{"Parametri NTC:", "* R0 = 0.0", "* B  = 0.0", ""}));
-    EXPECT_EQ(BloccoParametri(ParametriNTC{0.5, 3950}, Regione{",", "."}),
-              (QStringList{"Parametri NTC:", "* R0 = 0,5", "* B  = 3950,0", ""}));
 }
 
 } // namespace
