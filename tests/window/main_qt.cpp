@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    // Widget tests run without a display unless one is asked for; test discovery at build
-    // time runs this program too.
+    // Test discovery at build time runs this program too, with no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -9,15 +9,11 @@
 // Stand-ins for the platform services: they keep what the window asked of them.
 class AppuntiFinti : public Appunti {
 public:
-    void Svuota() override {
-        testo.clear();
-        ++svuotati;
-    }
+    void Svuota() override { testo.clear(); }
     void ScriviTesto(const std::string& t) override { testo = t; }
     std::string LeggiTesto() override { return testo; }
 
     std::string testo;
-    int svuotati = 0;
 };
 
 class CalcolatriceFinta : public PiattaformaCalcolatrice {
@@ -33,17 +29,14 @@ public:
 };
 
 struct ServiziFinti {
-    AppuntiFinti* appunti = nullptr;
-    CalcolatriceFinta* calcolatrice = nullptr;
-    SceltaFileFinta* sceltaFile = nullptr;
+    AppuntiFinti* appunti = new AppuntiFinti;
+    CalcolatriceFinta* calcolatrice = new CalcolatriceFinta;
+    SceltaFileFinta* sceltaFile = new SceltaFileFinta;
 
+    // Called once: the window takes ownership.
     Servizi Crea() {
-        auto a = std::make_unique<AppuntiFinti>();
-        auto c = std::make_unique<CalcolatriceFinta>();
-        auto s = std::make_unique<SceltaFileFinta>();
-        appunti = a.get();
-        calcolatrice = c.get();
-        sceltaFile = s.get();
-        return Servizi{std::move(a), std::move(c), std::move(s)};
+        return Servizi{std::unique_ptr<Appunti>(appunti),
+                       std::unique_ptr<PiattaformaCalcolatrice>(calcolatrice),
+                       std::unique_ptr<SceltaFile>(sceltaFile)};
     }
 };

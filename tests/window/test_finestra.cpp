@@ -1,0 +1,274 @@
+// The main window at work: history, keypad, keys and focus, parameters, conversions, menus.
+#include "finestra_di_prova.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+const QStringList VUOTO = {"Parametri NTC:", "* R0 = 0.0", "* B  = 0.0", ""};
+const QStringList PIENO = {"Parametri NTC:", "* R0 = 10000.0", "* B  = 3950.0", ""};
+
+TEST(Storico, AvvioRiepiloghiESelezione) {
+    ParametriCorrenti() = ParametriNTC{10000, 3950};
+    FinestraDiProva f;
+    EXPECT_EQ(f.Storico(), VUOTO);
+    EXPECT_EQ(f.Lista()->RigaCorrente(), 3);
+    EXPECT_EQ(f.Registro(), "0");
+    EXPECT_EQ(f.Fuoco(), &f.finestra);
+    // Clear, Info and Reset leave the register; a summary follows a non-empty last line only.
+    ParametriCorrenti() = ParametriNTC{10000, 3950};
+    f.Digita("42");
+    for (const char* pulsante : {"Cmd_Tasto12", "Cmd_Tasto15", "Cmd_Tasto15", "Cmd_Tasto16"}) {
+        f.Clic(pulsante);
+    }
+    EXPECT_EQ(f.Storico(), (PIENO + PIENO + QStringList{"Reset eseguito", ""} + VUOTO));
+    EXPECT_EQ(ParametriCorrenti().R0 + ParametriCorrenti().B, 0);
+    EXPECT_EQ(f.Registro(), "42");
+    // A code without a line changes nothing; a written line is selected and shown.
+    f.Lista()->ImpostaRigaCorrente(0);
+    for (const qint16 codice : {2, 11, 24, 34, 94, 100, -1}) {
+        f.finestra.ScriviStorico(codice, 1);
+    }
+    EXPECT_EQ(f.Lista()->Conta(), 14);
+    EXPECT_EQ(f.Lista()->RigaCorrente(), 0);
+    for (int i = 0; i < 40; ++i) {
+        f.finestra.ScriviStorico(22, 34.7);
+    }
+    EXPECT_EQ(f.UltimaRiga(), "42 [°C] = 34.7 [°F]");
+    const QModelIndexList scelte = f.Lista()->selectionModel()->selectedRows();
+    EXPECT_EQ(scelte, QModelIndexList{f.Lista()->currentIndex()});
+    EXPECT_EQ(f.Lista()->RigaCorrente(), 53);
+    EXPECT_TRUE(f.Lista()->viewport()->rect().intersects(f.Lista()->visualRect(scelte.value(0))));
+    f.finestra.MostraParametri(-1);
+    EXPECT_EQ(f.Storico(), VUOTO);
+}
+
+// A keypad button by its sign, its index in this text; "," is the point as well.
+void Premi(FinestraDiProva& f, QChar segno, bool mouse) {
+    if (mouse) {
+        const QChar s = segno == u',' ? u'.' : segno;
+        f.Clic(QStringLiteral("Cmd_Tasto%1").arg(QStringLiteral("0123456789.-XC\b").indexOf(s)));
+    } else if (segno == u'C' || segno == u'X') {
+        f.Tasto(Qt::Key_Delete, segno == u'X' ? Qt::ShiftModifier : Qt::NoModifier);
+    } else {
+        f.Digita(segno);
+    }
+}
+
+TEST(Tastierino, SequenzeColMouseEDallaTastiera) {
+    // clang-format off
+    const std::pair<const char*, const char*> sequenze[] = {
+        {"70", "70"}, {"00", "0"}, {"0.5.", "0.5"}, {"5\b.", "0."}, {"5-\b.5", "-.5"},
+        {"5-\b\b", "0"}, {"12\b", "1"}, {"5--", "5"}, {"0.5-", "-0.5"}, {"12.-", "-12"},
+        {"12C", "0"}, {"42X", "42"}, {"2,5", "2.5"}};
+    // clang-format on
+    for (const bool mouse : {true, false}) {
+        FinestraDiProva f;
+        for (const auto& [tasti, registro] : sequenze) {
+            Premi(f, u'C', mouse);
+            for (const QChar c : QString(tasti)) {
+                Premi(f, c, mouse);
+            }
+            EXPECT_EQ(f.Registro(), registro) << tasti << (mouse ? " col mouse" : "");
+        }
+    }
+}
+
+TEST(Tastiera, FuocoMappaEScorciatoie) {
+    FinestraDiProva f;
+    for (const char* nome : {"Cmd_Tasto5", "Cmd_Tasto15", "Cmd_Par0", "Cmd_Operazione3"}) {
+        f.Clic(nome);
+        EXPECT_EQ(f.Fuoco(), f.Lista()) << nome;
+    }
+    f.Clic("Cmd_Tasto13");
+    f.Digita("12");
+    EXPECT_EQ(f.Registro(), "12");
+    // From every control the map's keys and the menu shortcuts act; the window takes the focus.
+    for (QWidget* w : {f.Controllo("Cmd_Tasto7"), f.Controllo("Cmd_Par1"),
+                       f.Controllo("Lst_Storico"), static_cast<QWidget*>(&f.finestra)}) {
+        w->setFocus();
+        f.Tasto(Qt::Key_Delete);
+        f.Digita(w->objectName().left(1) + "8");
+        f.Tasto(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(f.servizi.appunti->testo, "8") << w->objectName().toStdString();
+        EXPECT_EQ(f.Fuoco(), &f.finestra);
+    }
+    // The map's keys never reach the control; Tab, arrows and Space do.
+    f.Lista()->setFocus();
+    const int ultima = f.Lista()->Conta() - 1;
+    f.Digita("p5");
+    EXPECT_EQ(f.Lista()->RigaCorrente(), ultima);
+    f.Lista()->setFocus();
+    f.Tasto(Qt::Key_Up);
+    EXPECT_EQ(f.Lista()->RigaCorrente(), ultima - 1);
+    f.Controllo("Cmd_Par0")->setFocus();
+    f.Tasto(Qt::Key_Tab);
+    EXPECT_EQ(f.Fuoco(), f.Controllo("Cmd_Par1"));
+    f.Controllo("Cmd_Tasto7")->setFocus();
+    f.Tasto(Qt::Key_Space);
+    // Masks are compared whole.
+    f.Tasto(Qt::Key_Delete, Qt::ControlModifier);
+    f.Tasto(Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_EQ(f.Registro(), "857");
+    EXPECT_EQ(f.Lista()->Conta(), ultima + 1);
+}
+
+TEST(Uscita, FineProgrammaECtrlXFinisconoIlCiclo) {
+    FinestraDiProva f;
+    const auto ciclo = [](const std::function<void()>& azione) {
+        QObject guardia; // a missing exit fails instead of hanging
+        QTimer::singleShot(0, azione);
+        QTimer::singleShot(5000, &guardia, [] { QCoreApplication::exit(99); });
+        return QCoreApplication::exec();
+    };
+    EXPECT_EQ(ciclo([&f] { f.Scegli("MenuFine"); }), 0);
+    for (QWidget* w : {f.Controllo("Lst_Storico"), f.Controllo("Cmd_Tasto3"),
+                       static_cast<QWidget*>(&f.finestra)}) {
+        w->setFocus();
+        EXPECT_EQ(ciclo([] { FinestraDiProva::Tasto(Qt::Key_X, Qt::ControlModifier); }), 0);
+    }
+}
+
+TEST(Parametri, ImmissioneERifiuto) {
+    FinestraDiProva f;
+    const std::tuple<const char*, int, double, double, QStringList> casi[] = {
+        {"10000", 0, 10000, 3950, {"-> R0 = 10000.0"}},
+        {"3950", 1, 10000, 3950, {"-> B  = 3950.0"}},
+        {"0", 0, 0, 3950, {"R0 > 0 !", "-> R0 = 0.0"}},
+        {"Errore", 1, 10000, 0, {"B > 0 !", "-> B  = 0.0"}},
+        {"3,5", 1, 10000, 3, {"-> B  = 3.0"}}};
+    for (const auto& [registro, indice, r0, b, righe] : casi) {
+        ParametriCorrenti() = ParametriNTC{10000, 3950};
+        f.finestra.ImpostaRegistro(registro);
+        const int prima = f.Lista()->Conta();
+        f.Clic(QStringLiteral("Cmd_Par%1").arg(indice));
+        EXPECT_EQ(std::pair(ParametriCorrenti().R0, ParametriCorrenti().B), std::pair(r0, b));
+        EXPECT_EQ(f.Storico().mid(prima), righe) << registro;
+        EXPECT_EQ(f.Registro(), "0");
+    }
+    // Another index does nothing, not even move the focus.
+    f.finestra.setFocus();
+    f.finestra.ImpostaRegistro("55");
+    f.finestra.Cmd_Par_Click(2);
+    EXPECT_EQ(f.Registro(), "55");
+    EXPECT_EQ(f.Lista()->Conta(), 11);
+    EXPECT_EQ(f.Fuoco(), &f.finestra);
+}
+
+const ParametriNTC N{10000, 3950};
+
+// The register after a conversion is the value the line shows, or "Errore".
+void Converti(const Regione& regione,
+              std::initializer_list<std::tuple<ParametriNTC, const char*, int, const char*>> casi) {
+    FinestraDiProva f(regione);
+    for (const auto& [parametri, registro, indice, riga] : casi) {
+        ParametriCorrenti() = parametri;
+        f.finestra.ImpostaRegistro(QString::fromUtf8(registro));
+        f.Clic(QStringLiteral("Cmd_Operazione%1").arg(indice));
+        EXPECT_EQ(f.UltimaRiga(), QString::fromUtf8(riga)) << registro;
+        const QString atteso = QString::fromUtf8(riga).section(" = ", 1).section(" [", 0, 0);
+        EXPECT_EQ(f.Registro(), atteso.contains('!') ? "Errore" : atteso) << registro;
+    }
+}
+
+TEST(Conversioni, NelleDueRegioni) {
+    // clang-format off
+    Converti(Regione{".", ","}, {
+        {N, "25", 1, "25 [°C] = 10000.0 [Ohm]"},
+        {N, "1000", 0, "1000 [Ohm] = 87.71967429596 [°C]"},
+        {N, "37", 2, "37 [°C] = 98.6 [°F]"},
+        {N, "25.1", 3, "25.1 [°C] = 298.25000038147 [K]"},
+        {N, "0", 0, "0 [Ohm] = Errore"},
+        {N, "Errore", 0, "0 [Ohm] = Errore"},
+        {N, "-300", 1, "-300 [°C] = Errore"},
+        {N, "-273.16", 2, "-273.16 [°C] = Errore"},
+        {N, "-273.16", 3, "-273.16 [°C] = Errore"},
+        {{0, 0}, "25", 1, "R0 = 0 !"}, {{10000, 0}, "1000", 0, "B = 0 !"},
+        // An unreadable register, or one beyond single precision, is a failure, not 0.
+        {N, "-", 2, "- [°C] = Errore"},
+        {N, "1E+39", 3, "1E+39 [°C] = Errore"}});
+    Converti(Regione{",", "."}, {
+        {N, "2.5", 2, "2.5 [°C] = 77,0 [°F]"},
+        {N, "25,0", 1, "25,0 [°C] = 10000,0 [Ohm]"},
+        {N, "-.5", 3, "-.5 [°C] = Errore"}});
+    // clang-format on
+}
+
+TEST(Conversioni, SiConcatenano) {
+    for (const Regione& r : {Regione{".", ","}, Regione{",", "."}}) {
+        FinestraDiProva f(r);
+        f.Digita("10000r3950B25");
+        f.Tasto(Qt::Key_F3);
+        f.Clic("Cmd_Operazione0");
+        const QString d = QString::fromStdString(r.decimale);
+        EXPECT_EQ(f.UltimaRiga(), "10000" + d + "0 [Ohm] = 25" + d + "0 [°C]");
+        f.Digita("5");
+        EXPECT_EQ(f.Registro(), "25" + d + "05");
+    }
+}
+
+TEST(Scambio, CopiaIncollaECalcolatrice) {
+    FinestraDiProva f;
+    AppuntiFinti& appunti = *f.servizi.appunti;
+    f.Digita("25");
+    f.Tasto(Qt::Key_F4);
+    f.Tasto(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(appunti.testo, "77.0");
+    QTest::mouseClick(f.Lista()->viewport(), Qt::LeftButton, {},
+                      f.Lista()->visualRect(f.Lista()->model()->index(1, 0)).center());
+    f.Scegli("MenuCopia");
+    EXPECT_EQ(appunti.testo, "\r\n* R0 = 0.0");
+    f.Clic("Cmd_Tasto12");
+    f.Scegli("MenuCopia");
+    EXPECT_EQ(appunti.testo, "77.0");
+    appunti.testo = "12,5";
+    f.Tasto(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.Registro(), "125");
+    appunti.testo = "Errore";
+    f.Scegli("MenuIncolla");
+    EXPECT_EQ(f.Registro(), "125");
+    // Only a number goes to the calculator.
+    f.finestra.ImpostaRegistro("Errore");
+    f.Tasto(Qt::Key_I, Qt::ControlModifier);
+    f.finestra.ImpostaRegistro("1E+20");
+    f.Tasto(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(f.servizi.calcolatrice->avvii, std::vector<std::string>{"1E+20"});
+    EXPECT_EQ(f.Lista()->Conta(), 0);
+}
+
+QByteArray Contenuto(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(File, SalvaApriAnnullaENonRiuscito) {
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("sonda 10k è.ntc");
+    const QByteArray salvato = "[NTC]\r\nR0=10000\r\nB=3950\r\n";
+    FinestraDiProva f;
+    SceltaFileFinta& scelta = *f.servizi.sceltaFile;
+    scelta.risposte = {percorso, percorso, std::nullopt, std::nullopt, percorso + "/dentro.ntc"};
+    ParametriCorrenti() = N;
+    f.Tasto(Qt::Key_F12, Qt::ShiftModifier);
+    EXPECT_EQ(Contenuto(percorso), salvato);
+    EXPECT_EQ(f.Lista()->Conta(), 4); // a save writes no line of its own
+    f.Clic("Cmd_Tasto16");
+    f.Tasto(Qt::Key_F12, Qt::ControlModifier);
+    EXPECT_EQ(f.Storico().mid(f.Lista()->Conta() - 4), PIENO);
+    EXPECT_EQ(scelta.nomiProposti, (std::vector<QString>{"NoName", percorso}));
+    // Cancelled, both change nothing.
+    ParametriCorrenti().R0 = 4700;
+    f.Scegli("MenuApri");
+    f.Scegli("MenuSalva");
+    EXPECT_EQ(f.Lista()->Conta(), 14);
+    EXPECT_EQ(ParametriCorrenti().R0, 4700);
+    // A file stands where the folder should be: the save fails, says so, and spoils nothing.
+    f.Scegli("MenuSalva");
+    EXPECT_EQ(f.UltimaRiga(), "Salvataggio non riuscito !");
+    EXPECT_EQ(Contenuto(percorso), salvato);
+    EXPECT_EQ(scelta.nomiProposti.size(), 5u);
+}
+
+} // namespace
