@@ -56,14 +56,11 @@ bool ListaStorico::Selezionata(int riga) const {
 
 void ListaStorico::SelezionaUltima() {
     const QModelIndex ultima = modello_.index(Conta() - 1);
-    const QModelIndex precedente = currentIndex();
     scrivendo_ = true;
     setCurrentIndex(ultima);
     scrivendo_ = false;
     sceltaDallUtente_ = false;
     scrollTo(ultima);
-    // The tape must show the new line before the handler goes on. Scrolling moved the
-    // other lines on screen already; only the new line and the one that lost the
-    // highlight need painting.
-    viewport()->repaint(QRegion(visualRect(ultima)) | visualRect(precedente));
+    // The tape must show the new line before the handler goes on.
+    viewport()->repaint();
 }
