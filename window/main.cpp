@@ -7,6 +7,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // The menus belong in the window; asking the desktop for a global menu bar would also
+    // wait on the session bus before the window can show.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication applicazione(argc, argv);
     CaricaTraduzioneQt(applicazione);
     RegistraSostituzioniCaratteri();

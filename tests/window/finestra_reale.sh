@@ -112,4 +112,4 @@ sleep 0.5
 larghezza=$(xwininfo -id "$finestra" | awk '/Width:/ {print $2}')
 [ "$larghezza" -eq 1092 ] || fallito "width $larghezza at ratio 2, not 1092"
 "$cattura" "$cartella/screenshot@2x.png" "$finestra" || fallito "no screenshot at ratio 2"
-echo "conversion, clipboard, About window and ratio 2 checked"
+echo "conversion, clipboard, About window, save and open, ratio 2 checked"
