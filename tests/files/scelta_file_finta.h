@@ -12,15 +12,12 @@ public:
                                   const QString& nomeFile) override {
         viste.push_back(impostazioni);
         nomiProposti.push_back(nomeFile);
-        if (risposte.empty() || !risposte.front().has_value()) {
-            if (!risposte.empty()) {
-                risposte.pop_front();
-            }
+        if (risposte.empty()) {
             return std::nullopt;
         }
-        const QString percorso = *risposte.front();
+        const std::optional<QString> risposta = risposte.front();
         risposte.pop_front();
-        return percorso;
+        return risposta;
     }
 
     std::deque<std::optional<QString>> risposte;
