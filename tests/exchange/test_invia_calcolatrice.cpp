@@ -1,141 +1,138 @@
 #include "exchange/invia_calcolatrice.h"
+#include "exchange/notazione_tasti.h"
+#include "exchange/scelta_calcolatrice.h"
 
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <set>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-struct StatoFinto {
-    std::vector<std::string> avviati;
-    std::vector<std::string> digitati;
-    std::optional<AvvioCalcolatrice> esitoAvvio =
-        AvvioCalcolatrice{4242, ConsegnaNumero::DaDigitare};
-    int controlliPrimaDellaFinestra = 0; // -1: the window never comes up
-    int controlli = 0;
-};
+TEST(NotazioneTasti, OgniCarattereArrivaComeMostratoEIlMalformatoNonSiDigita) {
+    std::string testo = "°µ";
+    std::vector<Tasto> atteso{{.carattere = U'°'}, {.carattere = U'µ'}};
+    for (char c = ' '; c <= '~'; ++c) {
+        testo += c;
+        atteso.push_back({.carattere = static_cast<char32_t>(c)});
+    }
+    EXPECT_EQ(InterpretaNotazioneTasti(InNotazioneTasti(testo)), atteso);
+    for (const char* malformato : {"(", "a)", "{", "{}", "}", "[", "]", "{NONESISTE}", "1+",
+                                   "((a))", "+(a^)", "\xC3", "\xFF"}) {
+        EXPECT_FALSE(InterpretaNotazioneTasti(malformato)) << malformato;
+    }
+}
 
-// The platform as seen by the command; the test keeps the state after handing it over.
+TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
+    using enum SessioneGrafica;
+    using enum ConsegnaNumero;
+    const struct {
+        SessioneGrafica sessione;
+        ConsegnaNumero consegna;
+        std::set<std::string> installati;
+        std::string programma; // empty: none is chosen
+        std::vector<std::string> argomenti;
+    } casi[] = {
+        {X11, AllAvvio, {"xcalc", "gnome-calculator"}, "gnome-calculator", {"--equation=-25"}},
+        {X11, DaDigitare, {"kcalc", "qalculate-qt"}, "kcalc", {}},
+        {X11, AllAvvio, {"qalculate-qt", "qalculate-gtk"}, "qalculate-qt", {" -25"}},
+        {X11, AllAvvio, {"qalculate-gtk", "galculator"}, "qalculate-gtk", {" -25"}},
+        {X11, DaDigitare, {"galculator", "mate-calc"}, "galculator", {}},
+        {X11, DaDigitare, {"mate-calc", "xcalc"}, "mate-calc", {}},
+        {X11, DaDigitare, {"xcalc"}, "xcalc", {}},
+        {Wayland, AllAvvio, {"kcalc", "qalculate-qt"}, "qalculate-qt", {" -25"}},
+        {Wayland, Impossibile, {"galculator", "xcalc"}, "galculator", {}},
+        {X11, {}, {}, "", {}},
+    };
+    for (const auto& caso : casi) {
+        const auto trova = [&caso](const std::string& p) {
+            return caso.installati.contains(p) ? "/usr/bin/" + p : std::string();
+        };
+        const auto comando =
+            ScegliCalcolatrice(CandidatiPredefiniti(), caso.sessione, trova, "-25");
+        ASSERT_EQ(comando.has_value(), !caso.programma.empty()) << caso.programma;
+        if (comando) {
+            EXPECT_EQ(std::tie(comando->programma, comando->argomenti, comando->consegna),
+                      std::tuple("/usr/bin/" + caso.programma, caso.argomenti, caso.consegna));
+        }
+    }
+}
+
+// The platform as the command sees it; the window comes up at check number finestraAl + 1.
 class PiattaformaFinta : public PiattaformaCalcolatrice {
 public:
-    explicit PiattaformaFinta(StatoFinto& stato) : stato_(stato) {}
-
     std::optional<AvvioCalcolatrice> Avvia(const std::string& testo) override {
-        stato_.avviati.push_back(testo);
-        return stato_.esitoAvvio;
+        avviati.push_back(testo);
+        return avvio;
     }
     bool FinestraAttiva(std::int64_t processo) override {
-        EXPECT_EQ(processo, stato_.esitoAvvio->processo);
-        ++stato_.controlli;
-        return stato_.controlliPrimaDellaFinestra >= 0 &&
-               stato_.controlli > stato_.controlliPrimaDellaFinestra;
+        EXPECT_EQ(processo, avvio->processo);
+        attiva = ++controlli > finestraAl && finestraAl >= 0;
+        return attiva;
     }
-    bool Digita(std::int64_t /*processo*/, const std::string& notazione) override {
-        stato_.digitati.push_back(notazione);
+    bool Digita(std::int64_t processo, const std::string& notazione) override {
+        EXPECT_TRUE(attiva && processo == avvio->processo) << "typed into an inactive window";
+        digitati.push_back(notazione);
         return true;
     }
 
-private:
-    StatoFinto& stato_;
+    std::optional<AvvioCalcolatrice> avvio = AvvioCalcolatrice{42, ConsegnaNumero::DaDigitare};
+    int finestraAl = 0; // -1: never
+    bool attiva = false;
+    int controlli = 0;
+    std::vector<std::string> avviati, digitati;
 };
 
-const Regione kPunto{".", ","};
-
-class InvioCalcolatrice : public testing::Test {
-protected:
-    InviaCalcolatrice Comando(const Regione& regione = kPunto) {
-        return {std::make_unique<PiattaformaFinta>(stato), regione, nullptr, 300ms, 10ms};
+TEST(InvioCalcolatrice, AvvioAttesaDellaFinestraEConsegna) {
+    using enum ConsegnaNumero;
+    const struct {
+        std::optional<AvvioCalcolatrice> avvio;
+        int finestraAl;
+        bool consegnato;
+        int controlli; // -1: until the wait is over
+        std::vector<std::string> digitati;
+    } casi[] = {
+        {AvvioCalcolatrice{42, DaDigitare}, 3, true, 4, {"1E{+}20"}},
+        {AvvioCalcolatrice{42, DaDigitare}, -1, false, -1, {}},
+        {std::nullopt, 0, false, 0, {}},
+        {AvvioCalcolatrice{42, AllAvvio}, 0, true, 0, {}},
+        {AvvioCalcolatrice{42, Impossibile}, 0, false, 0, {}},
+    };
+    for (const auto& caso : casi) {
+        auto piattaforma = std::make_unique<PiattaformaFinta>();
+        PiattaformaFinta& finta = *piattaforma;
+        finta.avvio = caso.avvio;
+        finta.finestraAl = caso.finestraAl;
+        InviaCalcolatrice comando(std::move(piattaforma), {".", ","}, nullptr, 300ms, 10ms);
+        QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
+        comando.Invia("1E+20");
+        EXPECT_EQ(finta.avviati, std::vector<std::string>{"1E+20"});
+        ASSERT_TRUE(concluso.count() == 1 || concluso.wait(2000));
+        EXPECT_EQ(concluso.at(0).at(0).toBool(), caso.consegnato);
+        const int controlliAllaFine = finta.controlli;
+        QTest::qWait(100);
+        EXPECT_EQ(concluso.count(), 1);
+        EXPECT_EQ(finta.controlli, controlliAllaFine) << "kept looking after the end";
+        EXPECT_TRUE(caso.controlli < 0 ? finta.controlli >= 10 : finta.controlli == caso.controlli)
+            << finta.controlli << " checks for the window";
+        EXPECT_EQ(finta.digitati, caso.digitati);
     }
+}
 
-    StatoFinto stato;
-};
-
-TEST_F(InvioCalcolatrice, UnRegistroNonNumericoNonAvviaNulla) {
-    auto comando = Comando();
+TEST(InvioCalcolatrice, SoloUnNumeroDellaRegioneEOgniVoltaUnaCalcolatriceNuova) {
+    auto piattaforma = std::make_unique<PiattaformaFinta>();
+    PiattaformaFinta& finta = *piattaforma;
+    InviaCalcolatrice comando(std::move(piattaforma), {",", "."}, nullptr, 300ms, 10ms);
     QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-    for (const char* registro : {"Errore", "-", "", "12.5.3", "abc"}) {
+    for (const char* registro : {"12,5", "Errore", "-", "", "12,5,3", "(2)", "-3", "12.5"}) {
         comando.Invia(registro);
     }
-    EXPECT_TRUE(stato.avviati.empty());
-    EXPECT_FALSE(concluso.wait(100));
-}
-
-TEST_F(InvioCalcolatrice, IlTestoDelRegistroSecondoLaRegione) {
-    auto comando = Comando(Regione{",", "."});
-    comando.Invia("12,5");
-    comando.Invia("12.5");
-    comando.Invia("Errore");
-    EXPECT_EQ(stato.avviati, (std::vector<std::string>{"12,5", "12.5"}));
-}
-
-TEST_F(InvioCalcolatrice, DigitaSoloQuandoLaFinestraEAttivaSenzaBloccare) {
-    stato.controlliPrimaDellaFinestra = 3;
-    auto comando = Comando();
-    QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-    comando.Invia("1E+20");
-    EXPECT_EQ(stato.avviati, (std::vector<std::string>{"1E+20"}));
-    EXPECT_TRUE(stato.digitati.empty()) << "typed before the window was looked for";
-    ASSERT_TRUE(concluso.wait(2000));
-    EXPECT_EQ(stato.controlli, 4);
-    EXPECT_EQ(stato.digitati, (std::vector<std::string>{"1E{+}20"}));
-    EXPECT_TRUE(concluso.at(0).at(0).toBool());
-}
-
-TEST_F(InvioCalcolatrice, SenzaFinestraEntroLAttesaNonDigitaNulla) {
-    stato.controlliPrimaDellaFinestra = -1;
-    auto comando = Comando();
-    QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-    comando.Invia("0");
-    ASSERT_TRUE(concluso.wait(2000));
-    EXPECT_FALSE(concluso.at(0).at(0).toBool());
-    EXPECT_TRUE(stato.digitati.empty());
-    EXPECT_GE(stato.controlli, 10) << "gave up before the wait was over";
-    const int controlliAllaFine = stato.controlli;
-    EXPECT_FALSE(concluso.wait(100));
-    EXPECT_EQ(stato.controlli, controlliAllaFine) << "kept looking after giving up";
-}
-
-TEST_F(InvioCalcolatrice, AvvioFallitoNonDigitaNulla) {
-    stato.esitoAvvio.reset();
-    auto comando = Comando();
-    QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-    comando.Invia("-25");
-    ASSERT_EQ(concluso.count(), 1);
-    EXPECT_FALSE(concluso.at(0).at(0).toBool());
-    EXPECT_FALSE(concluso.wait(100));
-    EXPECT_EQ(stato.controlli, 0);
-    EXPECT_TRUE(stato.digitati.empty());
-}
-
-TEST_F(InvioCalcolatrice, NumeroConsegnatoAllAvvioOSessioneSenzaDigitazione) {
-    for (const auto& [consegna, consegnato] :
-         {std::pair{ConsegnaNumero::AllAvvio, true}, {ConsegnaNumero::Impossibile, false}}) {
-        stato.esitoAvvio = AvvioCalcolatrice{7, consegna};
-        auto comando = Comando();
-        QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-        comando.Invia("25");
-        ASSERT_EQ(concluso.count(), 1);
-        EXPECT_EQ(concluso.at(0).at(0).toBool(), consegnato);
-        EXPECT_FALSE(concluso.wait(100));
-    }
-    EXPECT_EQ(stato.controlli, 0);
-    EXPECT_TRUE(stato.digitati.empty());
-}
-
-TEST_F(InvioCalcolatrice, OgniUsoAvviaUnaCalcolatriceNuova) {
-    auto comando = Comando();
-    QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-    comando.Invia("1");
-    comando.Invia("(2)");
-    comando.Invia("-3");
-    EXPECT_EQ(stato.avviati, (std::vector<std::string>{"1", "-3"}));
-    while (concluso.count() < 2 && concluso.wait(2000)) {
-    }
-    EXPECT_EQ(stato.digitati, (std::vector<std::string>{"1", "-3"}));
+    EXPECT_EQ(finta.avviati, (std::vector<std::string>{"12,5", "-3", "12.5"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return concluso.count() == 3; }, 2000));
+    EXPECT_EQ(finta.digitati, (std::vector<std::string>{"12,5", "-3", "12.5"}));
 }
 
 } // namespace
