@@ -161,9 +161,11 @@ TEST(Interruzione, UnSalvataggioUccisoLasciaIlVecchioOIlNuovo) {
     for (int uccisione = 0; uccisione < 200; ++uccisione) {
         const pid_t figlio = ::fork();
         ASSERT_GE(figlio, 0);
-        for (unsigned giro = 0; figlio == 0; ++giro) {
-            SalvaParametri(file,
-                           giro % 2 == 0 ? ParametriNTC{4700, 3435} : ParametriNTC{10000, 3950});
+        if (figlio == 0) {
+            for (unsigned giro = 0;; ++giro) { // until killed
+                SalvaParametri(file, giro % 2 == 0 ? ParametriNTC{4700, 3435}
+                                                   : ParametriNTC{10000, 3950});
+            }
         }
         ::usleep(caso() % 40000);
         ::kill(figlio, SIGKILL);
