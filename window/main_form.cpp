@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QTimer>
 #include <QWindow>
 
 MainForm::MainForm(const Regione& regione, Servizi servizi)
@@ -21,7 +22,6 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setWindowIcon(CreaIconaLibro());
     setFocusPolicy(Qt::StrongFocus);
     CostruisciControlli();
     CostruisciMenu();
@@ -29,6 +29,10 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
 
     qApp->installEventFilter(new AnteprimaTasti(*this));
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainForm::AttivazioneCambiata);
+
+    // Decoding every size of the icon would hold up the first showing; the window system
+    // takes the icon just as well a moment after.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(CreaIconaLibro()); });
 
     // Load: the parameters start not set and the history holds their summary.
     AzzeraParametri(ParametriCorrenti());

@@ -72,8 +72,9 @@ TEST(FormattaNumero, Forme) {
           Scrittura{0.123456789025, "0.12345678903"}, Scrittura{1e-300, "0.0"},
           Scrittura{-1e-13, "-0.0"}, Scrittura{1e20 / 3, "33333333333333300000.0"}}) {
         EXPECT_EQ(FormattaNumero(valore, PUNTO), atteso);
-        EXPECT_EQ(FormattaNumero(valore, VIRGOLA),
-                  std::string(atteso).replace(atteso.find('.'), 1, ","));
+        std::string conVirgola(atteso);
+        conVirgola[conVirgola.find('.')] = ',';
+        EXPECT_EQ(FormattaNumero(valore, VIRGOLA), conVirgola);
     }
 }
 
