@@ -30,9 +30,8 @@ std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regio
         if (Cifra(t[i])) {
             intera.push_back(t[i]);
             ++i;
-        } else if (IniziaCon(t, i, regione.decimale)) {
-            break;
-        } else if (!intera.empty() && IniziaCon(t, i, regione.migliaia)) {
+        } else if (!intera.empty() && !IniziaCon(t, i, regione.decimale) &&
+                   IniziaCon(t, i, regione.migliaia)) {
             i += regione.migliaia.size();
         } else {
             break;

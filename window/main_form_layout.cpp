@@ -3,7 +3,9 @@
 
 #include "lista_storico.h"
 #include "resources/risorse.h"
+
 #include "tabella_pulsanti.h"
+#include <algorithm>
 
 #include <QAction>
 #include <QLabel>
@@ -124,9 +126,7 @@ void MainForm::CostruisciControlli() {
            << Linea(cliente, QStringLiteral("LinPar0"), 4080, 120, 4080, 5280, grigio)
            << Linea(cliente, QStringLiteral("LinPar2"), 2295, 3120, 2295, 5280, bianco) << display_
            << Linea(cliente, QStringLiteral("LinPar3"), 2280, 3120, 2280, 5280, grigio);
-    for (auto it = ordine.rbegin(); it != ordine.rend(); ++it) {
-        (*it)->raise();
-    }
+    std::for_each(ordine.rbegin(), ordine.rend(), [](QWidget* w) { w->raise(); });
 
     perTab[23] = lstStorico_;
     perTab[24] = picPar;
@@ -137,7 +137,7 @@ void MainForm::CostruisciControlli() {
 
 void MainForm::CostruisciMenu() {
     auto voce = [](QMenu* menu, const char* nome, const QString& testo,
-                       const QKeySequence& scorciatoia) {
+                   const QKeySequence& scorciatoia) {
         QAction* azione = menu->addAction(testo);
         azione->setObjectName(QString::fromLatin1(nome));
         azione->setShortcut(scorciatoia);
