@@ -136,13 +136,13 @@ void MainForm::CostruisciControlli() {
 }
 
 void MainForm::CostruisciMenu() {
-    auto voce = [](QMenu* menu, const char* nome, const QString& testo,
-                   const QKeySequence& scorciatoia) {
+    auto voce = [this](QMenu* menu, const char* nome, const QString& testo,
+                       const QKeySequence& scorciatoia, void (MainForm::*gestore)()) {
         QAction* azione = menu->addAction(testo);
         azione->setObjectName(QString::fromLatin1(nome));
         azione->setShortcut(scorciatoia);
         azione->setShortcutContext(Qt::WindowShortcut);
-        return azione;
+        connect(azione, &QAction::triggered, this, gestore);
     };
     auto separatore = [](QMenu* menu, const char* nome) {
         menu->addSeparator()->setObjectName(QString::fromLatin1(nome));
@@ -150,33 +150,26 @@ void MainForm::CostruisciMenu() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    connect(
-        voce(file, "MenuApri", QStringLiteral("Apri NTC"), QKeySequence(Qt::CTRL | Qt::Key_F12)),
-        &QAction::triggered, this, &MainForm::MenuApri_Click);
-    connect(voce(file, "MenuSalva", QStringLiteral("Salva NTC con nome..."),
-                 QKeySequence(Qt::SHIFT | Qt::Key_F12)),
-            &QAction::triggered, this, &MainForm::MenuSalva_Click);
+    voce(file, "MenuApri", QStringLiteral("Apri NTC"), Qt::CTRL | Qt::Key_F12,
+         &MainForm::MenuApri_Click);
+    voce(file, "MenuSalva", QStringLiteral("Salva NTC con nome..."), Qt::SHIFT | Qt::Key_F12,
+         &MainForm::MenuSalva_Click);
     separatore(file, "MenuNull");
-    connect(voce(file, "MenuFine", QStringLiteral("Fine Programma"),
-                 QKeySequence(Qt::CTRL | Qt::Key_X)),
-            &QAction::triggered, this, &MainForm::MenuFine_Click);
+    voce(file, "MenuFine", QStringLiteral("Fine Programma"), Qt::CTRL | Qt::Key_X,
+         &MainForm::MenuFine_Click);
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     modifica->setObjectName(QStringLiteral("MenuModifica"));
-    connect(
-        voce(modifica, "MenuCopia", QStringLiteral("Copia"), QKeySequence(Qt::CTRL | Qt::Key_C)),
-        &QAction::triggered, this, &MainForm::MenuCopia_Click);
-    connect(voce(modifica, "MenuIncolla", QStringLiteral("Incolla"),
-                 QKeySequence(Qt::CTRL | Qt::Key_V)),
-            &QAction::triggered, this, &MainForm::MenuIncolla_Click);
+    voce(modifica, "MenuCopia", QStringLiteral("Copia"), Qt::CTRL | Qt::Key_C,
+         &MainForm::MenuCopia_Click);
+    voce(modifica, "MenuIncolla", QStringLiteral("Incolla"), Qt::CTRL | Qt::Key_V,
+         &MainForm::MenuIncolla_Click);
     separatore(modifica, "MenuNullM0");
-    connect(voce(modifica, "MenuInviaCalc", QStringLiteral("Invia alla calcolatrice"),
-                 QKeySequence(Qt::CTRL | Qt::Key_I)),
-            &QAction::triggered, this, &MainForm::MenuInviaCalc_Click);
+    voce(modifica, "MenuInviaCalc", QStringLiteral("Invia alla calcolatrice"), Qt::CTRL | Qt::Key_I,
+         &MainForm::MenuInviaCalc_Click);
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
     aiuto->setObjectName(QStringLiteral("MenuAbout0"));
-    connect(
-        voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), QKeySequence(Qt::Key_F1)),
-        &QAction::triggered, this, &MainForm::MenuAbout_Click);
+    voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), Qt::Key_F1,
+         &MainForm::MenuAbout_Click);
 }

@@ -8,10 +8,22 @@ QString Formatta(double valore, const Regione& regione) {
     return QString::fromStdString(FormattaNumero(valore, regione));
 }
 
+// Units of the four conversions, by Cmd_Operazione index: what the register holds and
+// what the result is in.
+const char* const INGRESSO[] = {" [Ohm] = ", " [°C] = ", " [°C] = ", " [°C] = "};
+const char* const USCITA[] = {" [°C]", " [Ohm]", " [°F]", " [K]"};
+
 } // namespace
 
 std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& registro,
                                    const ParametriNTC& parametri, const Regione& regione) {
+    if (codice >= 20 && codice <= 23) {
+        return registro + QString::fromUtf8(INGRESSO[codice - 20]) + Formatta(valore, regione) +
+               QString::fromUtf8(USCITA[codice - 20]);
+    }
+    if (codice >= 30 && codice <= 33) {
+        return registro + QString::fromUtf8(INGRESSO[codice - 30]) + QStringLiteral("Errore");
+    }
     switch (codice) {
     case 0:
         return QStringLiteral("-> R0 = ") + Formatta(parametri.R0, regione);
@@ -19,24 +31,6 @@ std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& 
         return QStringLiteral("-> B  = ") + Formatta(parametri.B, regione);
     case 10:
         return QStringLiteral("Reset eseguito");
-    case 20:
-        return registro + QStringLiteral(" [Ohm] = ") + Formatta(valore, regione) +
-               QStringLiteral(" [°C]");
-    case 21:
-        return registro + QStringLiteral(" [°C] = ") + Formatta(valore, regione) +
-               QStringLiteral(" [Ohm]");
-    case 22:
-        return registro + QStringLiteral(" [°C] = ") + Formatta(valore, regione) +
-               QStringLiteral(" [°F]");
-    case 23:
-        return registro + QStringLiteral(" [°C] = ") + Formatta(valore, regione) +
-               QStringLiteral(" [K]");
-    case 30:
-        return registro + QStringLiteral(" [Ohm] = Errore");
-    case 31:
-    case 32:
-    case 33:
-        return registro + QStringLiteral(" [°C] = Errore");
     case 95:
         return QStringLiteral("Salvataggio non riuscito !");
     case 96:

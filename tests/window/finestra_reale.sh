@@ -13,6 +13,17 @@ export LC_ALL=C.UTF-8 LANG=C.UTF-8
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
+# Opens a file dialog with its shortcut and gives it the focus; prints its window id.
+apri_dialogo() {
+    xdotool windowfocus --sync "$finestra"
+    xdotool key "$1"
+    local dialogo
+    dialogo=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$2\$" | head -n 1)
+    [ -n "$dialogo" ] || fallito "no dialog '$2'"
+    xdotool windowfocus --sync "$dialogo"
+    sleep 0.3
+}
+
 fallito() {
     echo "FAILED: $*" >&2
     "$cattura" "$cartella/fallimento.png" || true
@@ -70,12 +81,7 @@ fi
 # Save through the real dialog: a full path typed into its name field, then Enter.
 salvato="$cartella/prova salvataggio.ntc"
 rm -f "$salvato"
-xdotool windowfocus --sync "$finestra"
-xdotool key shift+F12
-dialogo=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Salva parametri NTC con nome$' | head -n 1)
-[ -n "$dialogo" ] || fallito "no Save dialog"
-xdotool windowfocus --sync "$dialogo"
-sleep 0.3
+apri_dialogo shift+F12 "Salva parametri NTC con nome"
 xdotool key ctrl+a
 xdotool type --delay 10 "${salvato%.ntc}"
 xdotool key Return
@@ -85,12 +91,7 @@ atteso=$(printf '[NTC]\r\nR0=10000\r\nB=3950\r\n' | od -c)
 [ "$(od -c <"$salvato")" = "$atteso" ] || fallito "saved bytes: $(od -c <"$salvato")"
 
 # Open the file again: the summary shows the file's parameters.
-xdotool windowfocus --sync "$finestra"
-xdotool key ctrl+F12
-dialogo=$(xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Carica parametri NTC$' | head -n 1)
-[ -n "$dialogo" ] || fallito "no Open dialog"
-xdotool windowfocus --sync "$dialogo"
-sleep 0.3
+apri_dialogo ctrl+F12 "Carica parametri NTC"
 xdotool key Return
 sleep 0.5
 xdotool windowfocus --sync "$finestra"
