@@ -15,7 +15,7 @@ public:
         if (risposte.empty()) {
             return std::nullopt;
         }
-        const std::optional<QString> risposta = risposte.front();
+        std::optional<QString> risposta = risposte.front();
         risposte.pop_front();
         return risposta;
     }

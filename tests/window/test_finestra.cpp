@@ -28,7 +28,7 @@ TEST(Storico, AvvioRiepiloghiESelezione) {
     EXPECT_EQ(f.Registro(), "42");
     // A code without a line changes nothing; a written line is selected and shown.
     f.Lista()->ImpostaRigaCorrente(0);
-    for (const qint16 codice : {2, 11, 24, 34, 94, 100, -1}) {
+    for (const qint16 codice : std::initializer_list<qint16>{2, 11, 24, 34, 94, 100, -1}) {
         f.finestra.ScriviStorico(codice, 1);
     }
     EXPECT_EQ(f.Lista()->Conta(), 14);
