@@ -16,7 +16,9 @@ fallito() {
 (cd "$costruzione" && "$cpack" -G DEB -B "$cartella/uscita") >"$cartella/cpack.log" 2>&1 ||
     { cat "$cartella/cpack.log" >&2; fallito "cpack"; }
 pacchetti=("$cartella"/uscita/*.deb)
-[ ${#pacchetti[@]} -eq 1 ] && [ -f "${pacchetti[0]}" ] || fallito "expected one .deb, got: ${pacchetti[*]}"
+if [ ${#pacchetti[@]} -ne 1 ] || [ ! -f "${pacchetti[0]}" ]; then
+    fallito "expected one .deb, got: ${pacchetti[*]}"
+fi
 deb=${pacchetti[0]}
 echo "package: $(basename "$deb")"
 
@@ -49,6 +51,8 @@ for lato in 16 32 48 64 128 256; do
     dimensioni=$(file -b "$condivisi/icons/hicolor/${lato}x${lato}/apps/brevanto.png")
     [[ $dimensioni == *"$lato x $lato"* ]] || fallito "${lato}px icon is $dimensioni"
 done
+file -b "$condivisi/icons/hicolor/scalable/apps/brevanto.svg" | grep -q '^SVG' ||
+    fallito "the scalable icon is no SVG"
 [ -x "$radice/usr/bin/brevanto" ] || fallito "the program is not executable"
 file -b "$radice/usr/bin/brevanto" | grep -q ', stripped' || fallito "the program is not stripped"
 head -n 1 "$condivisi/doc/brevanto/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
