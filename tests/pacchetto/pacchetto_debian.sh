@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree and checks it as a distribution would:
+# lintian, the desktop entry and AppStream validators, the unpacked contents, computed
+# dependencies, and finally the unpacked program started from its desktop entry.
+# Runs on an X server of its own. Arguments: cpack, build folder, scratch folder.
+set -euo pipefail
+cpack=$1 costruzione=$2 cartella=$3
+rm -rf "$cartella"
+mkdir -p "$cartella"
+
+fallito() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+(cd "$costruzione" && "$cpack" -G DEB -B "$cartella/uscita") >"$cartella/cpack.log" 2>&1 ||
+    { cat "$cartella/cpack.log" >&2; fallito "cpack"; }
+pacchetti=("$cartella"/uscita/*.deb)
+if [ ${#pacchetti[@]} -ne 1 ] || [ ! -f "${pacchetti[0]}" ]; then
+    fallito "expected one .deb, got: ${pacchetti[*]}"
+fi
+deb=${pacchetti[0]}
+echo "package: $(basename "$deb")"
+
+# Errors fail the test; warnings are shown. A failure with no error tag is lintian's own.
+stato=0
+lintian -I --tag-display-limit 0 "$deb" >"$cartella/lintian.log" 2>&1 || stato=$?
+cat "$cartella/lintian.log"
+if grep -q '^E: ' "$cartella/lintian.log"; then fallito "lintian reports errors"; fi
+[ "$stato" -eq 0 ] || fallito "lintian could not check the package (status $stato)"
+
+radice="$cartella/radice"
+dpkg-deb -x "$deb" "$radice"
+condivisi="$radice/usr/share"
+richiesti=(
+    usr/bin/brevanto
+    usr/share/applications/brevanto.desktop
+    usr/share/metainfo/io.github.brevanto.Brevanto.metainfo.xml
+    usr/share/icons/hicolor/scalable/apps/brevanto.svg
+    usr/share/doc/brevanto/copyright
+    usr/share/doc/brevanto/changelog.gz
+    usr/share/man/man1/brevanto.1.gz
+)
+for lato in 16 32 48 64 128 256; do
+    richiesti+=("usr/share/icons/hicolor/${lato}x${lato}/apps/brevanto.png")
+done
+for f in "${richiesti[@]}"; do
+    [ -f "$radice/$f" ] || fallito "missing from the package: $f"
+done
+for lato in 16 32 48 64 128 256; do
+    dimensioni=$(file -b "$condivisi/icons/hicolor/${lato}x${lato}/apps/brevanto.png")
+    [[ $dimensioni == *"$lato x $lato"* ]] || fallito "${lato}px icon is $dimensioni"
+done
+file -b "$condivisi/icons/hicolor/scalable/apps/brevanto.svg" | grep -q '^SVG' ||
+    fallito "the scalable icon is no SVG"
+[ -x "$radice/usr/bin/brevanto" ] || fallito "the program is not executable"
+file -b "$radice/usr/bin/brevanto" | grep -q ', stripped' || fallito "the program is not stripped"
+head -n 1 "$condivisi/doc/brevanto/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
+    fallito "copyright is not in the Debian format"
+
+desktop-file-validate "$condivisi/applications/brevanto.desktop" || fallito "desktop entry"
+appstreamcli validate --no-net "$condivisi/metainfo/io.github.brevanto.Brevanto.metainfo.xml" ||
+    fallito "metainfo"
+# The metainfo launches what the package installs.
+grep -q '<launchable type="desktop-id">brevanto.desktop</launchable>' \
+    "$condivisi/metainfo/io.github.brevanto.Brevanto.metainfo.xml" || fallito "launchable"
+
+# The dependencies come from the program's libraries, so the Qt 6 ones must be there.
+dipendenze=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $dipendenze"
+for libreria in libqt6core6 libqt6gui6 libqt6widgets6; do
+    grep -Eq "(^|, )$libreria( |,|$)" <<<"$dipendenze" || fallito "$libreria not in Depends"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "$(sed -n 's/^brevanto (\(.*\)).*/\1/p' \
+    <(zcat "$condivisi/doc/brevanto/changelog.gz") | head -n 1)" ] ||
+    fallito "package version differs from the changelog's"
+
+# Start the program the way a menu would: the Exec line, found on PATH.
+comando=$(sed -n 's/^Exec=//p' "$condivisi/applications/brevanto.desktop")
+[ -n "$comando" ] || fallito "no Exec line"
+export PATH="$radice/usr/bin:$PATH" LC_ALL=C.UTF-8 LANG=C.UTF-8
+# shellcheck disable=SC2086 # the Exec line is a command with its arguments
+$comando &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+finestra=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Brevanto$' |
+    head -n 1) || true
+[ -n "$finestra" ] || fallito "the unpacked program showed no Brevanto window"
+eseguito=$(readlink -f "/proc/$pid/exe")
+[ "$eseguito" = "$(readlink -f "$radice/usr/bin/brevanto")" ] ||
+    fallito "Exec started $eseguito, not the unpacked program"
+echo "the unpacked program maps its window $finestra"
