@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# All the figures in one run: start-up time and memory against the bare Qt window and the
+# installed calculators, the per-key and per-conversion time, and how many inputs each
+# fuzzer gets through in a fixed time. Arguments: a Release build folder and a folder
+# built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-release build-asan.
+set -euo pipefail
+radice=$(cd "$(dirname "$0")/.." && pwd)
+rilascio=$(cd "$1" && pwd)
+fuzz=$(cd "$2" && pwd)
+secondi=${SECONDI_FUZZ:-20}
+
+echo "== machine"
+echo "$(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)"
+echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(uname -r)"
+
+echo "== start-up (median of 15 after a warm-up, own Xvfb)"
+"$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
+    "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" 15
+
+echo "== keys (offscreen, CPU time)"
+QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_keys" --benchmark_format=console 2>&1 |
+    grep -E '^(Benchmark|-|Bench)|_'
+
+echo "== fuzzers (${secondi} s each, ASan + UBSan)"
+cartella=$(mktemp -d)
+trap 'rm -rf "$cartella"' EXIT
+for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
+    tests/files/fuzz_file_ntc:tests/files/corpus; do
+    programma=$fuzz/${bersaglio%%:*}
+    mkdir -p "$cartella/${programma##*/}"
+    esito=$("$programma" -max_total_time="$secondi" -rss_limit_mb=2048 \
+        "$cartella/${programma##*/}" "$radice/${bersaglio##*:}" 2>&1 | grep '^Done')
+    esecuzioni=$(awk '{print $2}' <<<"$esito")
+    printf '%-22s %10d inputs in %s s (%d per second)\n' "${programma##*/}" \
+        "$esecuzioni" "$secondi" "$((esecuzioni / secondi))"
+done
