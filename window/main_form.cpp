@@ -47,6 +47,12 @@ QString MainForm::Registro() const {
 
 void MainForm::ImpostaRegistro(const QString& testo) {
     display_->setText(testo);
+    // A label's text reaches a screen reader only through its name, and renaming it is what
+    // the reader is told about: setAccessibleName sends NameChanged, even for the same name.
+    const QString nome = QStringLiteral("Registro: %1").arg(testo);
+    if (display_->accessibleName() != nome) {
+        display_->setAccessibleName(nome);
+    }
 }
 
 void MainForm::AttivazioneCambiata(QWindow* finestra) {

@@ -33,6 +33,12 @@ QWidget* Linea(QWidget* genitore, const QString& nome, int x1, int y1, int x2, i
     return linea;
 }
 
+// What a screen reader says for a control: its name, then what it is for.
+void Descrivi(QWidget* controllo, const QString& nome, const QString& descrizione) {
+    controllo->setAccessibleName(nome);
+    controllo->setAccessibleDescription(descrizione);
+}
+
 void Sfondo(QWidget* controllo, const QColor& colore) {
     controllo->setAutoFillBackground(true);
     QPalette tavolozza = controllo->palette();
@@ -60,9 +66,11 @@ void MainForm::CostruisciControlli() {
     QVector<QWidget*> perTab(25);
     QVector<QWidget*> ordine; // creation order: earlier lies above later
     for (const Pulsante& p : PULSANTI) {
-        auto* pulsante =
-            new QPushButton(QString::fromUtf8(p.didascalia), p.inPicPar ? picPar : cliente);
-        pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
+        const QString didascalia = QString::fromUtf8(p.didascalia);
+        const QString suggerimento = QString::fromUtf8(p.suggerimento);
+        auto* pulsante = new QPushButton(didascalia, p.inPicPar ? picPar : cliente);
+        pulsante->setToolTip(suggerimento);
+        Descrivi(pulsante, didascalia, suggerimento);
         pulsante->setGeometry(Px(p.sinistra), Px(p.alto), Px(p.larghezza), Px(p.altezza));
         pulsante->setAutoDefault(false);
         const qint16 indice = p.indice;
@@ -107,11 +115,15 @@ void MainForm::CostruisciControlli() {
     lstStorico_ = new ListaStorico(cliente);
     lstStorico_->setObjectName(QStringLiteral("Lst_Storico"));
     lstStorico_->setGeometry(Px(4200), Px(120), Px(3855), Px(5130));
+    Descrivi(lstStorico_, QStringLiteral("Storico"),
+             QStringLiteral("Parametri inseriti e risultati delle conversioni"));
 
     const QColor grigio(128, 128, 128);
     const QColor bianco(255, 255, 255);
-    display_ = new QLabel(QStringLiteral("0"), cliente);
+    display_ = new QLabel(cliente);
     display_->setObjectName(QStringLiteral("Display"));
+    display_->setAccessibleDescription(QStringLiteral("Numero in composizione"));
+    ImpostaRegistro(QStringLiteral("0"));
     display_->setGeometry(Px(120), Px(2040), Px(3840), Px(375));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     display_->setFrameStyle(QFrame::Box | QFrame::Plain);
