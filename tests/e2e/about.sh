@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The About window: F1 shows it, Esc and Enter hide it, and while it is shown the main
-# window takes no key, click or menu shortcut.
-brevanto=$1 cattura=$2 cartella=$3
+# window takes no click or menu shortcut.
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 readonly ABOUT='Informazioni su\.\.\.'

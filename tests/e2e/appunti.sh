@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Copy and Paste through the system clipboard: the register or the picked history line
 # out, a number in, anything else refused.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 avvia LC_ALL=C.UTF-8

@@ -2,7 +2,8 @@
 # The four conversions with the parameters not set, with R0 alone, and with both; the
 # results near and below absolute zero. A resistance needs both parameters: without them
 # the formula would give a made-up value, so the missing one is named instead.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 avvia LC_ALL=C.UTF-8

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saving and opening a parameter set through the real file dialogs, a path typed into the
 # name field as a user does.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 readonly SALVA="Salva parametri NTC con nome" APRI="Carica parametri NTC"

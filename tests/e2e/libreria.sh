@@ -1,9 +1,11 @@
+# shellcheck shell=bash
 # Functions shared by the end-to-end scripts: start the built program on the X server of
 # the test, drive it with xdotool as a user does, and read what it shows through its Copy
-# command and the system clipboard. Sourced by each script, which sets brevanto, cattura
-# and cartella (the program, the screenshot helper and the folder for its pictures).
+# command and the system clipboard. Sourced by each script with the script's arguments:
+# the program, the screenshot helper and the folder for pictures.
 
 set -euo pipefail
+brevanto=$1 cattura=$2 cartella=$3
 
 # One pixel is 15 twips at 96 dots per inch; the layout table counts in twips.
 readonly TWIP_PER_PIXEL=15
@@ -72,7 +74,8 @@ attendi_chiusura() {
 
 # Starts the program with the given environment assignments and waits for its window.
 avvia() {
-    mkdir -p -m 700 "$cartella/runtime"
+    mkdir -p "$cartella/runtime"
+    chmod 700 "$cartella/runtime"
     env XDG_RUNTIME_DIR="$cartella/runtime" "$@" "$brevanto" &
     pid=$!
     finestra=$(cerca_finestra Brevanto)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The housekeeping keys: C (Delete), emptying the history (Shift+Delete and the Clear
 # button), Info and Reset clicked with the mouse. None of them touches the register but C.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 avvia LC_ALL=C.UTF-8

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A region with a decimal comma: results and the summary show ",", the keys and Paste
 # keep ".", and conversions read "." as a grouping character.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 avvia LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the program refuses: a parameter that is not positive, a temperature below
 # absolute zero, a register that reads as no number.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 avvia LC_ALL=C.UTF-8

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One conversion the way a user goes through it on the keys: R0 and B stored, a
 # temperature converted into ohms and back, then into degrees Fahrenheit.
-brevanto=$1 cattura=$2 cartella=$3
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
 
 avvia LC_ALL=C.UTF-8
