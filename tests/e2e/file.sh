@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Saving and opening a parameter set through the real file dialogs, a path typed into the
+# name field as a user does.
+# Arguments: brevanto, cattura_schermo, folder for pictures.
+# shellcheck source=libreria.sh
+source "$(dirname "$0")/libreria.sh"
+
+readonly SALVA="Salva parametri NTC con nome" APRI="Carica parametri NTC"
+
+# Opens a file dialog with its shortcut and gives it the keyboard.
+apri_dialogo() {
+    tasto "$1"
+    local dialogo
+    dialogo=$(cerca_finestra "$2")
+    [ -n "$dialogo" ] || fallito "no dialog '$2'"
+    xdotool windowfocus --sync "$dialogo"
+    # The name field takes the focus once the dialog has settled.
+    sleep 0.3
+}
+
+# Types a full path into the dialog's name field and confirms it.
+scegli() {
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    attendi_chiusura "$2"
+}
+
+attendi_file() {
+    local scadenza=$((SECONDS + ATTESA_MASSIMA))
+    until [ -f "$1" ]; do
+        [ $SECONDS -lt $scadenza ] || fallito "no file $1"
+        sleep 0.05
+    done
+}
+
+# Octal bytes, so that line ends are compared too.
+byte() {
+    od -An -c "$@"
+}
+
+avvia LC_ALL=C.UTF-8
+salvato="$cartella/parametri salvati.ntc"
+annullato="$cartella/annullato.ntc"
+rm -f "$salvato" "$annullato"
+
+digita 10000r3950b
+apri_dialogo shift+F12 "$SALVA"
+scegli "${salvato%.ntc}" "$SALVA"
+attendi_file "$salvato"
+verifica "bytes of the saved file" "$(printf '[NTC]\r\nR0=10000\r\nB=3950\r\n' | byte)" \
+    "$(byte "$salvato")"
+
+clic Reset
+
+# Open starts from the path last saved: Enter alone loads it.
+apri_dialogo ctrl+F12 "$APRI"
+xdotool key Return
+attendi_chiusura "$APRI"
+verifica_storico "* B  = 0.0" "" "Parametri NTC:" "* R0 = 10000.0" "* B  = 3950.0" ""
+digita 25
+tasto F3
+verifica_registro 10000.0 "°C > Ohm with the loaded parameters"
+
+# A cancelled Save writes nothing.
+apri_dialogo shift+F12 "$SALVA"
+xdotool key ctrl+a
+xdotool type --delay 10 "$annullato"
+xdotool key Escape
+attendi_chiusura "$SALVA"
+verifica "file after a cancelled Save" "" "$(ls "$annullato" 2>/dev/null || true)"
+
+# A cancelled Open changes nothing.
+apri_dialogo ctrl+F12 "$APRI"
+xdotool key Escape
+attendi_chiusura "$APRI"
+verifica_registro 10000.0 "register after a cancelled Open"
+verifica_storico "25 [°C] = 10000.0 [Ohm]"
+
+scritto="$cartella/scritto a mano.ntc"
+printf '; a set kept by hand\n[NTC]\nB=3435\nR0=4700\n' >"$scritto"
+apri_dialogo ctrl+F12 "$APRI"
+scegli "$scritto" "$APRI"
+verifica_storico "Parametri NTC:" "* R0 = 4700.0" "* B  = 3435.0" ""
+concluso

@@ -1,0 +1,239 @@
+# shellcheck shell=bash
+# Functions shared by the end-to-end scripts: start the built program on the X server of
+# the test, drive it with xdotool as a user does, and read what it shows through its Copy
+# command and the system clipboard. Sourced by each script with the script's arguments:
+# the program, the screenshot helper and the folder for pictures.
+
+set -euo pipefail
+brevanto=$1 cattura=$2 cartella=$3
+
+# One pixel is 15 twips at 96 dots per inch; the layout table counts in twips.
+readonly TWIP_PER_PIXEL=15
+# Seconds that any wait for the program may last before the check counts as failed.
+readonly ATTESA_MASSIMA=10
+
+nome_prova=$(basename "$0" .sh)
+mkdir -p "$cartella"
+pid=""
+finestra=""
+barra_menu=0
+controlli=0
+offerente=""
+
+termina_programma() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        pid=""
+    fi
+    [ -z "$offerente" ] || kill "$offerente" 2>/dev/null || true
+}
+trap termina_programma EXIT
+
+# Keeps a picture of the whole screen beside the failure, says where, and ends the test.
+fallito() {
+    local immagine="$cartella/$nome_prova-fallimento.png"
+    echo "FAILED ($nome_prova): $*" >&2
+    if "$cattura" "$immagine"; then
+        echo "screenshot: $immagine" >&2
+    fi
+    exit 1
+}
+
+# Counts a check; a failing one ends the test.
+verifica() {
+    local descrizione=$1 atteso=$2 visto=$3
+    controlli=$((controlli + 1))
+    [ "$visto" = "$atteso" ] || fallito "$descrizione: expected '$atteso', seen '$visto'"
+}
+
+concluso() {
+    echo "$nome_prova: $controlli checks passed"
+}
+
+# Prints the id of the first visible window of the program named exactly $1, waiting for
+# it; prints nothing when none shows up in time.
+cerca_finestra() {
+    local scadenza=$((SECONDS + ATTESA_MASSIMA)) trovata=""
+    while [ -z "$trovata" ] && [ $SECONDS -lt $scadenza ]; do
+        trovata=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null |
+            head -n 1 || true)
+        [ -n "$trovata" ] || sleep 0.05
+    done
+    echo "$trovata"
+}
+
+# Waits until no visible window of the program is named exactly $1.
+attendi_chiusura() {
+    local scadenza=$((SECONDS + ATTESA_MASSIMA))
+    while xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1; do
+        [ $SECONDS -lt $scadenza ] || fallito "window '$1' still shown"
+        sleep 0.05
+    done
+}
+
+# Starts the program with the given environment assignments and waits for its window.
+avvia() {
+    mkdir -p "$cartella/runtime"
+    chmod 700 "$cartella/runtime"
+    env XDG_RUNTIME_DIR="$cartella/runtime" "$@" "$brevanto" &
+    pid=$!
+    finestra=$(cerca_finestra Brevanto)
+    [ -n "$finestra" ] || fallito "no Brevanto window"
+    # The client area of the layout table lies below the menu bar, at the window's bottom.
+    local altezza
+    altezza=$(xwininfo -id "$finestra" | awk '/Height:/ {print $2}')
+    barra_menu=$((altezza - 5415 / TWIP_PER_PIXEL))
+    xdotool windowfocus --sync "$finestra"
+}
+
+# Offers a text on the clipboard from a process of ours, which ends as soon as another
+# client takes the clipboard over: that is how the scripts see the program act on Copy.
+offri_appunti() {
+    printf '%s' "$1" | xclip -i -quiet -selection clipboard >/dev/null 2>&1 &
+    offerente=$!
+    local scadenza=$((SECONDS + ATTESA_MASSIMA))
+    until [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]; do
+        [ $SECONDS -lt $scadenza ] || fallito "xclip did not take the clipboard"
+        sleep 0.02
+    done
+}
+
+# Waits until the program has taken the clipboard from the offering process.
+attendi_cessione() {
+    local scadenza=$((SECONDS + ATTESA_MASSIMA))
+    while kill -0 "$offerente" 2>/dev/null; do
+        if [ $SECONDS -ge $scadenza ]; then
+            kill "$offerente" 2>/dev/null || true
+            return 1
+        fi
+        sleep 0.02
+    done
+    wait "$offerente" 2>/dev/null || true
+}
+
+# The clipboard's text with its line breaks shown as \r and \n, so that they can be
+# compared exactly and a trailing one survives the shell.
+appunti() {
+    { xclip -o -selection clipboard 2>/dev/null || true; } | sed -z 's/\r/\\r/g; s/\n/\\n/g'
+}
+
+# Runs Copy with its shortcut and prints what it put on the clipboard.
+copia() {
+    offri_appunti "<segnaposto>"
+    tasto ctrl+c
+    if attendi_cessione; then
+        appunti
+    else
+        printf '<Copy gave nothing>'
+    fi
+}
+
+# Pastes a text with the shortcut and prints the register after it. Copy follows at once,
+# so the clipboard is only taken from the offering process once Paste has read it.
+incolla() {
+    offri_appunti "$1"
+    tasto ctrl+v
+    xdotool key ctrl+c
+    if attendi_cessione; then
+        appunti
+    else
+        printf '<Copy gave nothing>'
+    fi
+}
+
+# The register as Copy gives it; valid while no history line is picked by the user.
+registro() {
+    copia
+}
+
+verifica_registro() {
+    verifica "${2:-register}" "$1" "$(registro)"
+}
+
+# Types characters into the main window.
+digita() {
+    xdotool windowfocus --sync "$finestra"
+    xdotool type --delay 15 "$1"
+}
+
+tasto() {
+    xdotool windowfocus --sync "$finestra"
+    xdotool key "$@"
+}
+
+# Clicks the middle of a control given by its layout rectangle in twips; a control inside
+# the silver parameter box passes that box's corner as fifth and sixth value.
+clic_controllo() {
+    local sinistra=$1 alto=$2 larghezza=$3 altezza=$4 base_x=${5:-0} base_y=${6:-0}
+    local x=$(((base_x + sinistra + larghezza / 2) / TWIP_PER_PIXEL))
+    local y=$((barra_menu + (base_y + alto + altezza / 2) / TWIP_PER_PIXEL))
+    xdotool windowfocus --sync "$finestra"
+    xdotool mousemove --window "$finestra" "$x" "$y" click 1
+}
+
+# The buttons the scripts click, by caption.
+clic() {
+    case $1 in
+    Reset) clic_controllo 120 2500 735 435 ;;
+    Info) clic_controllo 960 2500 735 435 ;;
+    Clear) clic_controllo 3240 2500 735 435 ;;
+    R0) clic_controllo 120 1250 645 375 120 120 ;;
+    B) clic_controllo 840 1250 645 375 120 120 ;;
+    5) clic_controllo 840 3795 615 435 ;;
+    K) clic_controllo 3240 4845 735 435 ;;
+    *) fallito "no button '$1' in the scripts' table" ;;
+    esac
+}
+
+# The list's first row lies just inside its top edge, 120 twips from the client's top.
+readonly LISTA_X=$(((4200 + 600) / TWIP_PER_PIXEL))
+readonly LISTA_Y0=$((120 / TWIP_PER_PIXEL + 3))
+
+# The keys that follow a click go where the keyboard is: the main window is given it
+# first, since a dialog that just closed may have held it.
+clic_lista_a() {
+    xdotool windowfocus --sync "$finestra"
+    xdotool mousemove --window "$finestra" "$LISTA_X" "$((barra_menu + $1))" click 1
+}
+
+# Drops the line the user picked (Ctrl+Space on it), so that Copy gives the register again.
+# A click on the register, which takes no clicks, keeps the next click on the list from
+# making a double click with the last one.
+lascia_riga() {
+    xdotool key ctrl+space
+    clic_controllo 120 2040 3840 375
+}
+
+# Picks history line i (0 is the oldest) with a click on the first row and the arrow keys,
+# and prints what Copy gives: CR LF and the line, or the register when the list is empty.
+# The line is dropped again afterwards.
+riga_storico() {
+    clic_lista_a "$LISTA_Y0"
+    xdotool key ctrl+Home
+    if [ "$1" -gt 0 ]; then
+        xdotool key --repeat "$1" Down
+    fi
+    copia
+    lascia_riga
+}
+
+# Picks the line k places above the newest one (0 the newest) and prints what Copy gives.
+riga_dal_fondo() {
+    clic_lista_a "$LISTA_Y0"
+    xdotool key ctrl+End
+    if [ "$1" -gt 0 ]; then
+        xdotool key --repeat "$1" Up
+    fi
+    copia
+    lascia_riga
+}
+
+# Checks the newest history lines, oldest of them first, one argument per line.
+verifica_storico() {
+    local k=$# riga
+    for riga in "$@"; do
+        k=$((k - 1))
+        verifica "history line $k from the newest" "\\r\\n$riga" "$(riga_dal_fondo "$k")"
+    done
+}
