@@ -63,7 +63,8 @@ bool AnteprimaTasti::eventFilter(QObject* oggetto, QEvent* evento) {
         return false;
     }
     auto* controllo = qobject_cast<QWidget*>(oggetto);
-    if (controllo == nullptr || controllo->window() != &finestra_) {
+    // A disabled window (the About window is shown) takes no keys: Qt drops them.
+    if (controllo == nullptr || controllo->window() != &finestra_ || !finestra_.isEnabled()) {
         return false;
     }
     const auto* tasto = static_cast<QKeyEvent*>(evento);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The About window: F1 shows it, Esc and Enter hide it, and while it is shown the main
-# window takes no click or menu shortcut.
+# window takes no click, key or menu shortcut.
 # Arguments: brevanto, cattura_schermo, folder for pictures.
 # shellcheck source=libreria.sh
 source "$(dirname "$0")/libreria.sh"
@@ -17,11 +17,16 @@ about=$(cerca_finestra "$ABOUT")
 # to the disabled main window; they are dropped before the keys that follow are handled.
 clic Reset
 tasto ctrl+x
+# With the keyboard given to the disabled main window (a window manager does that on a
+# click on its title bar), a digit is dropped too.
+digita 7
 xdotool windowfocus --sync "$about"
 xdotool key Escape
 attendi_chiusura "$ABOUT"
 kill -0 "$pid" 2>/dev/null || fallito "Ctrl+X ended the program while the About window was shown"
 verifica "history after a click on the disabled window" '\r\n' "$(riga_storico 4)"
+
+verifica_registro 0 "register after a digit typed into the disabled window"
 
 # The main window has the keyboard back without being given it.
 xdotool type 8

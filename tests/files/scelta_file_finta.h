@@ -15,9 +15,13 @@ public:
         if (risposte.empty()) {
             return std::nullopt;
         }
-        std::optional<QString> risposta = risposte.front();
+        const bool annullata = !risposte.front().has_value();
+        QString nome = annullata ? QString() : std::move(*risposte.front());
         risposte.pop_front();
-        return risposta;
+        if (annullata) {
+            return std::nullopt;
+        }
+        return nome;
     }
 
     std::deque<std::optional<QString>> risposte;

@@ -113,6 +113,13 @@ TEST(Tastiera, FuocoMappaEScorciatoie) {
     f.Tasto(Qt::Key_F2, Qt::ShiftModifier);
     EXPECT_EQ(f.Registro(), "857");
     EXPECT_EQ(f.Lista()->Conta(), ultima + 1);
+    // While the About window is shown the main window is disabled and takes no key.
+    f.finestra.setEnabled(false);
+    QTest::keyClicks(f.Lista(), "9r");
+    QTest::keyClick(&f.finestra, Qt::Key_Delete);
+    f.finestra.setEnabled(true);
+    EXPECT_EQ(f.Registro(), "857");
+    EXPECT_EQ(f.Lista()->Conta(), ultima + 1);
 }
 
 TEST(Uscita, FineProgrammaECtrlXFinisconoIlCiclo) {
