@@ -21,7 +21,8 @@ void Verifica(bool condizione) {
 
 const std::filesystem::path& FileDiProva() {
     static const std::filesystem::path file = [] {
-        std::string cartella = (std::filesystem::temp_directory_path() / "fuzz_ntc_XXXXXX").string();
+        std::string cartella =
+            (std::filesystem::temp_directory_path() / "fuzz_ntc_XXXXXX").string();
         Verifica(mkdtemp(cartella.data()) != nullptr);
         return std::filesystem::path(cartella) / "parametri.ntc";
     }();
@@ -57,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     Verifica(TrovaValoreProfilo(scritto, "NTC", "R0") == "4700.0");
     Verifica(TrovaValoreProfilo(scritto, "NTC", "B") == "3435.0");
     // Another section's key is not ours to change.
-    Verifica(TrovaValoreProfilo(scritto, "Altro", "R0") == TrovaValoreProfilo(contenuto, "Altro", "R0"));
+    Verifica(TrovaValoreProfilo(scritto, "Altro", "R0") ==
+             TrovaValoreProfilo(contenuto, "Altro", "R0"));
     Verifica(ImpostaVociProfilo(scritto, "NTC", voci) == scritto);
     return 0;
 }
