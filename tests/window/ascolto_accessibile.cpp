@@ -29,7 +29,12 @@ class PluginPonteDiProva : public QAccessibleBridgePlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "ponte_di_prova.json")
 public:
-    QAccessibleBridge* create(const QString&) override { return new PonteDiProva; }
+    // Qt keeps the bridges it creates and never deletes them: one that lives as long as the
+    // program is not a leak.
+    QAccessibleBridge* create(const QString&) override {
+        static PonteDiProva ponte;
+        return &ponte;
+    }
 };
 
 Q_IMPORT_PLUGIN(PluginPonteDiProva)
