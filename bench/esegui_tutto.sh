@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# All the figures in one run: start-up time and memory against the bare Qt window and the
+# All the figures in one run: the core's calls, start-up time and memory against the bare Qt window and the
 # installed calculators, the per-key and per-conversion time, and how many inputs each
 # fuzzer gets through in a fixed time. Arguments: a Release build folder and a folder
 # built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-release build-asan.
@@ -17,9 +17,11 @@ echo "== start-up (median of 15 after a warm-up, own Xvfb)"
 "$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
     "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" 15
 
+echo "== conversions and number texts"
+"$rilascio/bench/bench_core" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
+
 echo "== keys (offscreen, CPU time)"
-QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_keys" --benchmark_format=console 2>&1 |
-    grep -E '^(Benchmark|-|Bench)|_'
+QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_keys" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
 
 echo "== fuzzers (${secondi} s each, ASan + UBSan)"
 cartella=$(mktemp -d)
