@@ -29,6 +29,12 @@ cat "$cartella/lintian.log"
 if grep -q '^E: ' "$cartella/lintian.log"; then fallito "lintian reports errors"; fi
 [ "$stato" -eq 0 ] || fallito "lintian could not check the package (status $stato)"
 
+# The package installs here: apt finds every dependency (a dry run, so the test needs no
+# root and leaves the system as it was).
+apt-get install --simulate --no-install-recommends "$deb" >"$cartella/apt.log" 2>&1 ||
+    { cat "$cartella/apt.log" >&2; fallito "apt would not install the package"; }
+grep -q '^Inst brevanto ' "$cartella/apt.log" || { cat "$cartella/apt.log" >&2; fallito "apt"; }
+
 radice="$cartella/radice"
 dpkg-deb -x "$deb" "$radice"
 condivisi="$radice/usr/share"
