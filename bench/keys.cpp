@@ -27,7 +27,7 @@ void PreparaStorico(int righe) {
 // A digit and Backspace: two keys per iteration, the register stays short.
 void Tasto(benchmark::State& stato) {
     PreparaStorico(static_cast<int>(stato.range(0)));
-    for (auto _ : stato) {
+    for ([[maybe_unused]] auto _ : stato) {
         QTest::keyClick(finestra, Qt::Key_5);
         QTest::keyClick(finestra, Qt::Key_Backspace);
     }
@@ -38,7 +38,7 @@ void Tasto(benchmark::State& stato) {
 void Conversione(benchmark::State& stato) {
     PreparaStorico(static_cast<int>(stato.range(0)));
     ParametriCorrenti() = ParametriNTC{10000, 3950};
-    for (auto _ : stato) {
+    for ([[maybe_unused]] auto _ : stato) {
         finestra->ImpostaRegistro(QStringLiteral("25"));
         QTest::keyClick(finestra, Qt::Key_F3);
     }
