@@ -33,12 +33,6 @@ QWidget* Linea(QWidget* genitore, const QString& nome, int x1, int y1, int x2, i
     return linea;
 }
 
-// What a screen reader says for a control: its name, then what it is for.
-void Descrivi(QWidget* controllo, const QString& nome, const QString& descrizione) {
-    controllo->setAccessibleName(nome);
-    controllo->setAccessibleDescription(descrizione);
-}
-
 void Sfondo(QWidget* controllo, const QColor& colore) {
     controllo->setAutoFillBackground(true);
     QPalette tavolozza = controllo->palette();
@@ -66,11 +60,11 @@ void MainForm::CostruisciControlli() {
     QVector<QWidget*> perTab(25);
     QVector<QWidget*> ordine; // creation order: earlier lies above later
     for (const Pulsante& p : PULSANTI) {
-        const QString didascalia = QString::fromUtf8(p.didascalia);
-        const QString suggerimento = QString::fromUtf8(p.suggerimento);
-        auto* pulsante = new QPushButton(didascalia, p.inPicPar ? picPar : cliente);
-        pulsante->setToolTip(suggerimento);
-        Descrivi(pulsante, didascalia, suggerimento);
+        auto* pulsante =
+            new QPushButton(QString::fromUtf8(p.didascalia), p.inPicPar ? picPar : cliente);
+        // Qt hands screen readers the caption as the button's name, the tooltip as its
+        // description.
+        pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
         pulsante->setGeometry(Px(p.sinistra), Px(p.alto), Px(p.larghezza), Px(p.altezza));
         pulsante->setAutoDefault(false);
         const qint16 indice = p.indice;
@@ -115,8 +109,9 @@ void MainForm::CostruisciControlli() {
     lstStorico_ = new ListaStorico(cliente);
     lstStorico_->setObjectName(QStringLiteral("Lst_Storico"));
     lstStorico_->setGeometry(Px(4200), Px(120), Px(3855), Px(5130));
-    Descrivi(lstStorico_, QStringLiteral("Storico"),
-             QStringLiteral("Parametri inseriti e risultati delle conversioni"));
+    lstStorico_->setAccessibleName(QStringLiteral("Storico"));
+    lstStorico_->setAccessibleDescription(
+        QStringLiteral("Parametri inseriti e risultati delle conversioni"));
 
     const QColor grigio(128, 128, 128);
     const QColor bianco(255, 255, 255);

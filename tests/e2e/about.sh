@@ -23,12 +23,13 @@ digita 7
 xdotool windowfocus --sync "$about"
 xdotool key Escape
 attendi_chiusura "$ABOUT"
-kill -0 "$pid" 2>/dev/null || fallito "Ctrl+X ended the program while the About window was shown"
 verifica "history after a click on the disabled window" '\r\n' "$(riga_storico 4)"
+kill -0 "$pid" 2>/dev/null || fallito "Ctrl+X ended the program while the About window was shown"
 
 verifica_registro 0 "register after a digit typed into the disabled window"
 
 # The main window has the keyboard back without being given it.
+attendi_fuoco "$finestra"
 xdotool type 8
 verifica_registro 8 "a digit after the About window closed"
 
@@ -38,6 +39,7 @@ verifica "About window shown again" "$about" "$(cerca_finestra "$ABOUT")"
 xdotool windowfocus --sync "$about"
 xdotool key Return
 attendi_chiusura "$ABOUT"
+attendi_fuoco "$finestra"
 xdotool type 9
 verifica_registro 89 "a digit after Enter closed the About window"
 concluso

@@ -14,6 +14,7 @@ apri_dialogo() {
     dialogo=$(cerca_finestra "$2")
     [ -n "$dialogo" ] || fallito "no dialog '$2'"
     xdotool windowfocus --sync "$dialogo"
+    attendi_fuoco "$dialogo"
     # The name field takes the focus once the dialog has settled.
     sleep 0.3
 }
@@ -68,13 +69,14 @@ xdotool key ctrl+a
 xdotool type --delay 10 "$annullato"
 xdotool key Escape
 attendi_chiusura "$SALVA"
-verifica "file after a cancelled Save" "" "$(ls "$annullato" 2>/dev/null || true)"
 
 # A cancelled Open changes nothing.
 apri_dialogo ctrl+F12 "$APRI"
 xdotool key Escape
 attendi_chiusura "$APRI"
 verifica_registro 10000.0 "register after a cancelled Open"
+# Only now, with the program past both dialogs, could a wrong save have landed.
+verifica "file after a cancelled Save" "" "$(ls "$annullato" 2>/dev/null || true)"
 verifica_storico "25 [°C] = 10000.0 [Ohm]"
 
 scritto="$cartella/scritto a mano.ntc"

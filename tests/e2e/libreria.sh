@@ -63,6 +63,15 @@ cerca_finestra() {
     echo "$trovata"
 }
 
+# Waits until the X keyboard focus is on the window $1.
+attendi_fuoco() {
+    local scadenza=$((SECONDS + ATTESA_MASSIMA))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
+        [ $SECONDS -lt $scadenza ] || fallito "the keyboard never came to window $1"
+        sleep 0.05
+    done
+}
+
 # Waits until no visible window of the program is named exactly $1.
 attendi_chiusura() {
     local scadenza=$((SECONDS + ATTESA_MASSIMA))

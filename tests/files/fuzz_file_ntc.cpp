@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -19,13 +20,29 @@ void Verifica(bool condizione) {
     }
 }
 
+// One scratch folder for the whole run, removed when the fuzzer exits.
+class CartellaDiProva {
+public:
+    CartellaDiProva() {
+        std::string nome = (std::filesystem::temp_directory_path() / "fuzz_ntc_XXXXXX").string();
+        Verifica(mkdtemp(nome.data()) != nullptr);
+        cartella_ = nome;
+    }
+    ~CartellaDiProva() {
+        std::error_code errore;
+        std::filesystem::remove_all(cartella_, errore);
+    }
+    CartellaDiProva(const CartellaDiProva&) = delete;
+    CartellaDiProva& operator=(const CartellaDiProva&) = delete;
+    std::filesystem::path File() const { return cartella_ / "parametri.ntc"; }
+
+private:
+    std::filesystem::path cartella_;
+};
+
 const std::filesystem::path& FileDiProva() {
-    static const std::filesystem::path file = [] {
-        std::string cartella =
-            (std::filesystem::temp_directory_path() / "fuzz_ntc_XXXXXX").string();
-        Verifica(mkdtemp(cartella.data()) != nullptr);
-        return std::filesystem::path(cartella) / "parametri.ntc";
-    }();
+    static const CartellaDiProva cartella;
+    static const std::filesystem::path file = cartella.File();
     return file;
 }
 

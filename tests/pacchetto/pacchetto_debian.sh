@@ -77,6 +77,10 @@ echo "Depends: $dipendenze"
 for libreria in libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -Eq "(^|, )$libreria( |,|$)" <<<"$dipendenze" || fallito "$libreria not in Depends"
 done
+raccomandati=$(dpkg-deb -f "$deb" Recommends)
+for pacchetto in qt6-translations-l10n fonts-liberation; do
+    grep -Eq "(^|, )$pacchetto( |,|$)" <<<"$raccomandati" || fallito "$pacchetto not in Recommends"
+done
 [ "$(dpkg-deb -f "$deb" Version)" = "$(sed -n 's/^brevanto (\(.*\)).*/\1/p' \
     <(zcat "$condivisi/doc/brevanto/changelog.gz") | head -n 1)" ] ||
     fallito "package version differs from the changelog's"
