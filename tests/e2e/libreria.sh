@@ -99,6 +99,10 @@ avvia() {
 # Offers a text on the clipboard from a process of ours, which ends as soon as another
 # client takes the clipboard over: that is how the scripts see the program act on Copy.
 offri_appunti() {
+    # An offer of the text the clipboard holds already could not be seen to arrive.
+    if [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]; then
+        offri_appunti "<prima di $1>"
+    fi
     printf '%s' "$1" | xclip -i -quiet -selection clipboard >/dev/null 2>&1 &
     offerente=$!
     local scadenza=$((SECONDS + ATTESA_MASSIMA))
