@@ -28,11 +28,7 @@ scegli() {
 }
 
 attendi_file() {
-    local scadenza=$((SECONDS + ATTESA_MASSIMA))
-    until [ -f "$1" ]; do
-        [ $SECONDS -lt $scadenza ] || fallito "no file $1"
-        sleep 0.05
-    done
+    attendi "no file $1" test -f "$1"
 }
 
 # Octal bytes, so that line ends are compared too.

@@ -63,22 +63,37 @@ cerca_finestra() {
     echo "$trovata"
 }
 
+# Runs the command until it succeeds; the test fails with the message $1 if it has not
+# within the deadline.
+attendi() {
+    local messaggio=$1 scadenza=$((SECONDS + ATTESA_MASSIMA))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $scadenza ] || fallito "$messaggio"
+        sleep 0.02
+    done
+}
+
+fuoco_su() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
+nessuna_finestra() {
+    ! xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1
+}
+
+appunti_contengono() {
+    [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]
+}
+
 # Waits until the X keyboard focus is on the window $1.
 attendi_fuoco() {
-    local scadenza=$((SECONDS + ATTESA_MASSIMA))
-    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
-        [ $SECONDS -lt $scadenza ] || fallito "the keyboard never came to window $1"
-        sleep 0.05
-    done
+    attendi "the keyboard never came to window $1" fuoco_su "$1"
 }
 
 # Waits until no visible window of the program is named exactly $1.
 attendi_chiusura() {
-    local scadenza=$((SECONDS + ATTESA_MASSIMA))
-    while xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1; do
-        [ $SECONDS -lt $scadenza ] || fallito "window '$1' still shown"
-        sleep 0.05
-    done
+    attendi "window '$1' still shown" nessuna_finestra "$1"
 }
 
 # Starts the program with the given environment assignments and waits for its window.
@@ -100,16 +115,12 @@ avvia() {
 # client takes the clipboard over: that is how the scripts see the program act on Copy.
 offri_appunti() {
     # An offer of the text the clipboard holds already could not be seen to arrive.
-    if [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]; then
+    if appunti_contengono "$1"; then
         offri_appunti "<prima di $1>"
     fi
     printf '%s' "$1" | xclip -i -quiet -selection clipboard >/dev/null 2>&1 &
     offerente=$!
-    local scadenza=$((SECONDS + ATTESA_MASSIMA))
-    until [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]; do
-        [ $SECONDS -lt $scadenza ] || fallito "xclip did not take the clipboard"
-        sleep 0.02
-    done
+    attendi "xclip did not take the clipboard" appunti_contengono "$1"
 }
 
 # Waits until the program has taken the clipboard from the offering process.
