@@ -21,29 +21,27 @@ void Verifica(bool condizione) {
 }
 
 // One scratch folder for the whole run, removed when the fuzzer exits.
-class CartellaDiProva {
-public:
+struct CartellaDiProva {
     CartellaDiProva() {
         std::string nome = (std::filesystem::temp_directory_path() / "fuzz_ntc_XXXXXX").string();
         Verifica(mkdtemp(nome.data()) != nullptr);
-        cartella_ = nome;
+        cartella = nome;
+        file = cartella / "parametri.ntc";
     }
     ~CartellaDiProva() {
         std::error_code errore;
-        std::filesystem::remove_all(cartella_, errore);
+        std::filesystem::remove_all(cartella, errore);
     }
     CartellaDiProva(const CartellaDiProva&) = delete;
     CartellaDiProva& operator=(const CartellaDiProva&) = delete;
-    std::filesystem::path File() const { return cartella_ / "parametri.ntc"; }
 
-private:
-    std::filesystem::path cartella_;
+    std::filesystem::path cartella;
+    std::filesystem::path file;
 };
 
 const std::filesystem::path& FileDiProva() {
-    static const CartellaDiProva cartella;
-    static const std::filesystem::path file = cartella.File();
-    return file;
+    static const CartellaDiProva prova;
+    return prova.file;
 }
 
 // What the file layer reads: a C string of at most 254 characters, "0" for a missing key.
