@@ -13,9 +13,10 @@ echo "== machine"
 echo "$(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)"
 echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(uname -r)"
 
-echo "== start-up (median of 15 after a warm-up, own Xvfb)"
+echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb)"
 "$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
-    "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" 15
+    "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" \
+    "$rilascio/bench/finestra_etichetta" 31
 
 echo "== conversions and number texts"
 "$rilascio/bench/bench_core" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'

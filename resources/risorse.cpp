@@ -16,7 +16,9 @@ QIcon CreaIcona(const QString& modello, std::initializer_list<int> lati) {
 } // namespace
 
 QIcon CreaIconaLibro() {
-    return CreaIcona(QStringLiteral(":/icone/libro_%1.png"), {16, 32, 48, 64, 128, 256});
+    // A window's icon is shown at title-bar and task-switcher sizes, doubled on dense
+    // screens; launchers take the larger sizes from the installed icon theme.
+    return CreaIcona(QStringLiteral(":/icone/libro_%1.png"), {16, 32, 48, 64});
 }
 
 QIcon CreaIconaInformazioni() {

@@ -9,8 +9,7 @@
 inline constexpr const char* PERCORSO_EQUAZIONE = ":/immagini/equazione.png";
 inline constexpr const char* PERCORSO_LOGO = ":/immagini/logo.png";
 
-// The main window's open book, in every size from ":/icone/libro_16.png" to
-// ":/icone/libro_256.png".
+// The main window's open book, ":/icone/libro_16.png" to ":/icone/libro_64.png".
 QIcon CreaIconaLibro();
 
 // The About window's information sign, ":/icone/informazioni_32.png" and its 64 px twin.

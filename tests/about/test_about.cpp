@@ -33,7 +33,6 @@ TEST(RisorseTest, OgniImmagineNellaSuaMisuraELaCopiaAt2xADensitaDoppia) {
     const std::pair<const char*, QSize> immagini[] = {
         {":/icone/libro_16.png", {16, 16}},        {":/icone/libro_32.png", {32, 32}},
         {":/icone/libro_48.png", {48, 48}},        {":/icone/libro_64.png", {64, 64}},
-        {":/icone/libro_128.png", {128, 128}},     {":/icone/libro_256.png", {256, 256}},
         {":/icone/informazioni_32.png", {32, 32}}, {":/icone/informazioni_64.png", {64, 64}},
         {":/immagini/equazione.png", {234, 66}},   {":/immagini/equazione@2x.png", {468, 132}},
         {":/immagini/logo.png", {413, 77}},        {":/immagini/logo@2x.png", {826, 154}}};

@@ -114,6 +114,9 @@ TEST(Layout, FinestraFissaERegistro) {
     auto* display = f.finestra.findChild<QLabel*>("Display");
     EXPECT_EQ(display->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(QFontInfo(display->font()).family(), "Liberation Sans Narrow");
+    // The book arrives a moment after the first showing, at the window system's sizes.
+    EXPECT_EQ(f.finestra.windowIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
 }
 
 TEST(Layout, AlberoDeiMenu) {
