@@ -3,15 +3,15 @@
 
 #include "lista_storico.h"
 #include "resources/risorse.h"
-
 #include "tabella_pulsanti.h"
-#include <algorithm>
 
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 

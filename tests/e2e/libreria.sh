@@ -166,13 +166,9 @@ incolla() {
     fi
 }
 
-# The register as Copy gives it; valid while no history line is picked by the user.
-registro() {
-    copia
-}
-
+# Checks the register as Copy gives it; valid while no history line is picked by the user.
 verifica_registro() {
-    verifica "${2:-register}" "$1" "$(registro)"
+    verifica "${2:-register}" "$1" "$(copia)"
 }
 
 # Types characters into the main window.
@@ -229,28 +225,27 @@ lascia_riga() {
     clic_controllo 120 2040 3840 375
 }
 
-# Picks history line i (0 is the oldest) with a click on the first row and the arrow keys,
-# and prints what Copy gives: CR LF and the line, or the register when the list is empty.
-# The line is dropped again afterwards.
-riga_storico() {
+# Picks a history line with a click on the first row, the key to one end of the list ($1)
+# and an arrow key ($2) pressed $3 times, and prints what Copy gives: CR LF and the line,
+# or the register when the list is empty. The line is dropped again afterwards.
+scegli_riga() {
     clic_lista_a "$LISTA_Y0"
-    xdotool key ctrl+Home
-    if [ "$1" -gt 0 ]; then
-        xdotool key --repeat "$1" Down
+    xdotool key "$1"
+    if [ "$3" -gt 0 ]; then
+        xdotool key --repeat "$3" "$2"
     fi
     copia
     lascia_riga
 }
 
-# Picks the line k places above the newest one (0 the newest) and prints what Copy gives.
+# History line i, 0 the oldest.
+riga_storico() {
+    scegli_riga ctrl+Home Down "$1"
+}
+
+# The line k places above the newest one, 0 the newest.
 riga_dal_fondo() {
-    clic_lista_a "$LISTA_Y0"
-    xdotool key ctrl+End
-    if [ "$1" -gt 0 ]; then
-        xdotool key --repeat "$1" Up
-    fi
-    copia
-    lascia_riga
+    scegli_riga ctrl+End Up "$1"
 }
 
 # Checks the newest history lines, oldest of them first, one argument per line.

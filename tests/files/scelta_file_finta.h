@@ -15,6 +15,8 @@ public:
         if (risposte.empty()) {
             return std::nullopt;
         }
+        // Moving the std::optional itself out and returning it makes GCC 12 warn of an
+        // uninitialised QString (-Wmaybe-uninitialized); the plain QString does not.
         const bool annullata = !risposte.front().has_value();
         QString nome = annullata ? QString() : std::move(*risposte.front());
         risposte.pop_front();

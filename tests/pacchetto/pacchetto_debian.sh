@@ -47,9 +47,6 @@ richiesti=(
     usr/share/doc/brevanto/changelog.gz
     usr/share/man/man1/brevanto.1.gz
 )
-for lato in 16 32 48 64 128 256; do
-    richiesti+=("usr/share/icons/hicolor/${lato}x${lato}/apps/brevanto.png")
-done
 for f in "${richiesti[@]}"; do
     [ -f "$radice/$f" ] || fallito "missing from the package: $f"
 done
