@@ -2,14 +2,11 @@
 #include "files/dialoghi_file.h"
 #include "files/dichiarazioni.h"
 #include "files/profilo_privato.h"
-#include "files/scelta_file_qt.h"
 #include "files/traduzione_qt.h"
 #include "scelta_file_finta.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -221,28 +218,6 @@ TEST(ScegliCartellaIniziale, ProgrammaSeScrivibilePoiDocumentiPoiCasa) {
     EXPECT_EQ(ScegliCartellaIniziale(installato, base.path(), "casa"), base.path());
     EXPECT_EQ(ScegliCartellaIniziale("/manca", base.path(), "casa"), base.path());
     EXPECT_EQ(ScegliCartellaIniziale(installato, "/manca", "casa"), "casa");
-}
-
-// The real dialog, as a user at the keyboard: a full path typed into the name field, then Enter.
-TEST(SceltaReale, ApriConUnPercorsoDigitato) {
-    QTemporaryDir cartella;
-    SceltaFileQt scelta;
-    DialogoComune dialogo{scelta};
-    QTimer::singleShot(0, [&] {
-        QWidget* finestra = QApplication::activeModalWidget();
-        ASSERT_NE(finestra, nullptr);
-        finestra->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(finestra));
-        EXPECT_EQ(finestra->windowTitle(), "Carica parametri NTC");
-        QWidget* campo = QApplication::focusWidget();
-        if (campo == nullptr || campo->objectName() != "fileNameEdit") {
-            finestra->close();
-            return;
-        }
-        QTest::keyClicks(campo, cartella.filePath("sonda nuova"));
-        QTest::keyClick(campo, Qt::Key_Return);
-    });
-    EXPECT_EQ(DialogoApri(dialogo), PercorsoDaTesto(cartella.filePath("sonda nuova.ntc")));
 }
 
 TEST(TraduzioneQt, IDialoghiStandardParlanoItaliano) {
