@@ -2,7 +2,8 @@
 # All the figures in one run: the core's calls, start-up time and memory against the bare Qt window and the
 # installed calculators, the per-key and per-conversion time, and how many inputs each
 # fuzzer gets through in a fixed time. Arguments: a Release build folder and a folder
-# built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-release build-asan.
+# built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-rel build-asan; the first is
+# configured with -DBREVANTO_BENCH=ON.
 set -euo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
 rilascio=$(cd "$1" && pwd)
