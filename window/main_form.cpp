@@ -23,9 +23,10 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    // The keys give the window itself the focus, but Tab passes it by: after the picture
-    // box comes "R0" again.
-    setFocusPolicy(Qt::ClickFocus);
+    // The keys give the window itself the focus, but neither Tab nor a click on the menu
+    // bar or a label does: after the picture box comes "R0" again, and a menu opened with
+    // the mouse leaves the focus where it was.
+    setFocusPolicy(Qt::NoFocus);
     CostruisciControlli();
     CostruisciMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
