@@ -71,6 +71,9 @@ Frm_About::Frm_About(QWidget* finestraPrincipale)
     setFixedSize(413, 219);
     // A hidden About window must not keep the program alive, nor a shown one stop it ending.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Modal for the whole program, so that a window manager keeps it in front of the
+    // disabled main window, with the keyboard, whatever the user clicks.
+    setWindowModality(Qt::ApplicationModal);
     CreaControlli();
 }
 

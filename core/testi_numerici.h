@@ -23,6 +23,18 @@ std::optional<double> LeggiNumeroLocale(std::string_view testo, const Regione& r
 // The numeric test: whether LeggiNumeroLocale reads the text.
 bool EUnNumeroLocale(std::string_view testo, const Regione& regione);
 
+// The text with every occurrence of the region's decimal separator turned into ".".
+std::string ConPuntoDecimale(std::string_view testo, std::string_view decimale);
+
+// The register as a conversion reads it: by LeggiNumeroLocale under the region; under a
+// region whose decimal separator is not ".", as if it were "." and there were no grouping.
+std::optional<double> LeggiRegistroPerConversione(std::string_view registro,
+                                                  const Regione& regione);
+
+// The register as parameter entry and the sign change read it: by LeggiNumero, the
+// region's decimal separator counting as ".".
+std::optional<double> LeggiRegistro(std::string_view registro, const Regione& regione);
+
 // The nearest single-precision value (ties to even), widened back; empty when it would
 // round to infinity.
 std::optional<double> RiduciASingola(double valore);

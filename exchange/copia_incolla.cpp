@@ -2,8 +2,6 @@
 
 #include "core/testi_numerici.h"
 
-#include <algorithm>
-
 std::string TestoDaCopiare(const std::vector<std::string>& righe,
                            const std::vector<bool>& selezionate, const std::string& registro) {
     std::string testo;
@@ -18,13 +16,40 @@ std::string TestoDaCopiare(const std::vector<std::string>& righe,
     return alcunaSelezionata ? testo : registro;
 }
 
+namespace {
+
+// What a spreadsheet cell or a terminal line brings along: blanks, tabs, line ends and
+// no-break spaces (U+00A0).
+constexpr std::string_view NO_BREAK = "\xC2\xA0";
+
+std::string_view SenzaBordi(std::string_view testo) {
+    const auto bordo = [](std::string_view t, bool inizio) -> size_t {
+        if (t.empty()) {
+            return 0;
+        }
+        if (inizio ? t.starts_with(NO_BREAK) : t.ends_with(NO_BREAK)) {
+            return NO_BREAK.size();
+        }
+        const char c = inizio ? t.front() : t.back();
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' ? 1 : 0;
+    };
+    for (size_t n = bordo(testo, true); n > 0; n = bordo(testo, true)) {
+        testo.remove_prefix(n);
+    }
+    for (size_t n = bordo(testo, false); n > 0; n = bordo(testo, false)) {
+        testo.remove_suffix(n);
+    }
+    return testo;
+}
+
+} // namespace
+
 std::optional<std::string> TestoDaIncollare(std::string_view appunti, const Regione& regione) {
-    const std::optional<double> numero = LeggiNumeroLocale(appunti, regione);
+    const std::optional<double> numero = LeggiNumeroLocale(SenzaBordi(appunti), regione);
     if (!numero) {
         return std::nullopt;
     }
-    std::string testo = FormattaNumero(*numero, regione);
-    std::replace(testo.begin(), testo.end(), ',', '.');
+    std::string testo = ConPuntoDecimale(FormattaNumero(*numero, regione), regione.decimale);
     if (testo.ends_with(".0")) {
         testo.resize(testo.size() - 2);
     }

@@ -15,7 +15,8 @@ std::string TestoDaCopiare(const std::vector<std::string>& righe,
                            const std::vector<bool>& selezionate, const std::string& registro);
 
 // What Paste writes into the register for the clipboard text: the number by FormattaNumero
-// with "." as the point and no final ".0"; empty when the text is not one number.
+// with "." as the point and no final ".0"; empty when the text, without the blanks, tabs,
+// line ends and no-break spaces around it, is not one number.
 std::optional<std::string> TestoDaIncollare(std::string_view appunti, const Regione& regione);
 
 // The Copy command: empties the clipboard, then stores the text of TestoDaCopiare.

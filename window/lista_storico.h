@@ -29,11 +29,8 @@ public:
 
     int Conta() const { return modello_.rowCount(); }
     const QString& Riga(int i) const { return modello_.Riga(i); }
-    void Aggiungi(const QString& riga) { modello_.Aggiungi(riga); }
-    void Svuota() {
-        modello_.Svuota();
-        sceltaDallUtente_ = false;
-    }
+    void Aggiungi(const QString& riga);
+    void Svuota();
     int RigaCorrente() const { return currentIndex().row(); }
     void ImpostaRigaCorrente(int riga);
     bool Selezionata(int riga) const;
@@ -44,8 +41,17 @@ public:
     // Selects the newest line, makes it current and visible, and paints at once.
     void SelezionaUltima();
 
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& indice,
+                                                         const QEvent* evento) const override;
+    QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
 private:
+    void AdattaColonna();
+
     ModelloStorico modello_;
-    bool sceltaDallUtente_ = false;
-    bool scrivendo_ = false;
+    // The widest line so far: the one column is as wide, so a long line can be scrolled to.
+    int larghezzaMassima_ = 0;
+    mutable bool sceltaDallUtente_ = false;
 };

@@ -9,6 +9,7 @@
 #include "resources/risorse.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QTimer>
@@ -22,7 +23,10 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setFocusPolicy(Qt::StrongFocus);
+    // The keys give the window itself the focus, but neither Tab nor a click on the menu
+    // bar or a label does: after the picture box comes "R0" again, and a menu opened with
+    // the mouse leaves the focus where it was.
+    setFocusPolicy(Qt::NoFocus);
     CostruisciControlli();
     CostruisciMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -56,6 +60,10 @@ void MainForm::ImpostaRegistro(const QString& testo) {
 }
 
 void MainForm::AttivazioneCambiata(QWindow* finestra) {
+    // A menu belongs to this window: opening and closing one leaves the focus where it was.
+    if (finestra != nullptr && finestra->type() == Qt::Popup) {
+        return;
+    }
     // Coming back from another application does not move the focus; coming back from
     // another window of the program, or the first showing, does.
     QWindow* const precedente = finestraPrecedente_;
@@ -63,10 +71,20 @@ void MainForm::AttivazioneCambiata(QWindow* finestra) {
     if (finestra == nullptr || finestra != windowHandle()) {
         return;
     }
-    if (!giaAttivata_ || precedente != nullptr) {
+    if (!giaAttivata_ || (precedente != nullptr && precedente != finestra)) {
         giaAttivata_ = true;
         setFocus();
     }
+}
+
+void MainForm::closeEvent(QCloseEvent* evento) {
+    // The About window holds the program while it is shown; the frame of the disabled
+    // main window must not end it behind the About window's back.
+    if (frmAbout_ && frmAbout_->isVisible()) {
+        evento->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evento);
 }
 
 void MainForm::MenuFine_Click() {

@@ -47,6 +47,9 @@ public:
     void MenuIncolla_Click();
     void MenuInviaCalc_Click();
 
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
 private:
     void AttivazioneCambiata(QWindow* finestra);
     void CostruisciControlli();

@@ -14,7 +14,7 @@ void MainForm::Cmd_Operazione_Click(qint16 indice) {
         // A register that is no number, or lies beyond single precision, is a failure
         // like any other, not an input of 0.
         double risultato = ERRORE_CALCOLO;
-        const auto letto = LeggiNumeroLocale(Registro().toStdString(), regione_);
+        const auto letto = LeggiRegistroPerConversione(Registro().toStdString(), regione_);
         const auto x = letto ? RiduciASingola(*letto) : std::nullopt;
         if (x) {
             const ParametriNTC& p = ParametriCorrenti();

@@ -26,7 +26,7 @@ void MainForm::Cmd_Tasto_Click(qint16 indice) {
         ImpostaRegistro(PremiPunto(Registro()));
         break;
     case 11:
-        ImpostaRegistro(CambiaSegno(Registro()));
+        ImpostaRegistro(CambiaSegno(Registro(), regione_));
         break;
     case 12:
         lstStorico_->Svuota();
@@ -57,7 +57,7 @@ void MainForm::Cmd_Par_Click(qint16 indice) {
     }
     double& parametro = indice == 0 ? ParametriCorrenti().R0 : ParametriCorrenti().B;
     // A register beyond the double range is refused like a non-positive one.
-    const double valore = LeggiNumero(Registro().toStdString()).value_or(0);
+    const double valore = LeggiRegistro(Registro().toStdString(), regione_).value_or(0);
     if (valore > 0) {
         parametro = valore;
     } else {

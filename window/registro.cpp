@@ -32,10 +32,10 @@ QString PremiPunto(const QString& registro) {
     return registro.contains(u'.') ? registro : registro + u'.';
 }
 
-QString CambiaSegno(const QString& registro) {
+QString CambiaSegno(const QString& registro, const Regione& regione) {
     QString testo = registro;
     // A value beyond the double range leaves the text as it is; the other steps still run.
-    if (const auto valore = LeggiNumero(testo.toStdString())) {
+    if (const auto valore = LeggiRegistro(testo.toStdString(), regione)) {
         testo = QString::fromStdString(NumeroInTesto(*valore * -1));
     }
     testo.replace(QStringLiteral("-."), QStringLiteral("-0."));

@@ -101,6 +101,29 @@ TEST(LeggiNumeroLocale, RegoleETestNumerico) {
                     Lettura{"\u202F1", NO}, Lettura{std::string("1\xE2\x80") + "234", NO}});
 }
 
+// The register holds no grouping: under a region with another decimal separator, its keyed
+// points and its result separators both read as decimal points; under "." nothing changes.
+TEST(LeggiRegistro, NelleRegioni) {
+    const Regione ARABA{"\u066B", "\u066C"};
+    // clang-format off
+    const std::tuple<Regione, std::string, std::optional<double>, std::optional<double>> casi[] = {
+        // region, register, as a conversion reads it, as parameter entry reads it
+        {VIRGOLA, "2.5", 2.5, 2.5}, {VIRGOLA, "36,5", 36.5, 36.5},
+        {VIRGOLA, "697,51977298619", 697.51977298619, 697.51977298619},
+        {VIRGOLA, "-.5", -0.5, -0.5}, {VIRGOLA, "25,0.", NO, 25}, {VIRGOLA, "1.234,5", NO, 1.234},
+        {VIRGOLA, " 1E3 ", 1000, 1000}, {VIRGOLA, "Errore", NO, 0}, {VIRGOLA, "-", NO, 0},
+        {SPAZIO_STRETTO, "1\u202F234", NO, 1}, {ARABA, "3\u066B5", 3.5, 3.5},
+        {ARABA, "3.5\u066B", NO, 3.5}, {ARABA, "3\u066C5", NO, 3},
+        {PUNTO, "1,234.5", 1234.5, 1}, {PUNTO, "2,5", 25, 2}, {PUNTO, "1e400", NO, NO}};
+    // clang-format on
+    for (const auto& [regione, registro, conversione, parametro] : casi) {
+        Confronta(LeggiRegistroPerConversione(registro, regione), conversione, registro);
+        Confronta(LeggiRegistro(registro, regione), parametro, registro);
+    }
+    EXPECT_EQ(ConPuntoDecimale("1\u066B5\u066B", "\u066B"), "1.5.");
+    EXPECT_EQ(ConPuntoDecimale("1,5", ""), "1,5");
+}
+
 // From halfway between FLT_MAX and 2^128, ties to even give infinity: no value.
 TEST(RiduciASingola, FloatPiuVicino) {
     constexpr double META = 0x1.ffffffp127;

@@ -61,7 +61,10 @@ file -b "$radice/usr/bin/brevanto" | grep -q ', stripped' || fallito "the progra
 head -n 1 "$condivisi/doc/brevanto/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
     fallito "copyright is not in the Debian format"
 
-desktop-file-validate "$condivisi/applications/brevanto.desktop" || fallito "desktop entry"
+# Not even a hint: one main category, so that menus list the program once.
+suggerimenti=$(desktop-file-validate "$condivisi/applications/brevanto.desktop") ||
+    fallito "desktop entry: $suggerimenti"
+[ -z "$suggerimenti" ] || fallito "desktop entry: $suggerimenti"
 appstreamcli validate --no-net "$condivisi/metainfo/io.github.brevanto.Brevanto.metainfo.xml" ||
     fallito "metainfo"
 # The metainfo launches what the package installs.

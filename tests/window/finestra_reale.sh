@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built program in a real X window, as a user would, and checks it from
 # outside: window size and size hints, a screenshot, and the size at a device pixel ratio
-# of 2. What a user does in the window is the end-to-end suite's (tests/e2e).
+# of 2, with a conversion chain in the history (docs/screenshot.png). What a user does in the window is the end-to-end suite's (tests/e2e).
 # Runs on an X server of its own (tests/esegui_con_xvfb.sh). Arguments: brevanto, cattura_schermo, folder for pictures.
 set -euo pipefail
 brevanto=$1 cattura=$2 cartella=$3
@@ -33,6 +33,11 @@ minima=$(sed -n 's/.*minimum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$suggeriment
 massima=$(sed -n 's/.*maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$suggerimenti")
 [ -n "$minima" ] && [ "$minima" = "$massima" ] || fallito "size hints not fixed: $suggerimenti"
 [ "$minima" = "546 by $altezza" ] || fallito "fixed size $minima, window $larghezza x $altezza"
+# A conversion chain, for the picture: its longest line must show whole in the list.
+xdotool windowfocus --sync "$finestra"
+xdotool type --delay 15 10000r3950b100
+xdotool key F3 F2 F4
+sleep 0.3
 "$cattura" "$cartella/screenshot.png" "$finestra" || fallito "no screenshot"
 echo "window $larghezza x $altezza, fixed; screenshot in $cartella/screenshot.png"
 

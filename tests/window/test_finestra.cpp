@@ -196,10 +196,15 @@ TEST(Conversioni, NelleDueRegioni) {
         // An unreadable register, or one beyond single precision, is a failure, not 0.
         {N, "-", 2, "- [°C] = Errore"},
         {N, "1E+39", 3, "1E+39 [°C] = Errore"}});
+    // The register holds no grouping: a keyed point is the decimal point, as a result's comma.
     Converti(Regione{",", "."}, {
-        {N, "2.5", 2, "2.5 [°C] = 77,0 [°F]"},
+        {N, "2.5", 2, "2.5 [°C] = 36,5 [°F]"},
         {N, "25,0", 1, "25,0 [°C] = 10000,0 [Ohm]"},
-        {N, "-.5", 3, "-.5 [°C] = Errore"}});
+        {N, "697,51977298619", 0, "697,51977298619 [Ohm] = 99,99999987849 [°C]"},
+        {N, "-.5", 3, "-.5 [°C] = 272,65 [K]"},
+        {N, "25,0.", 2, "25,0. [°C] = Errore"},
+        {N, "1.234", 2, "1.234 [°C] = 34,22119994164 [°F]"}});
+    Converti(Regione{"\u066B", "\u066C"}, {{N, "36\u066B5", 3, "36\u066B5 [°C] = 309\u066B65 [K]"}});
     // clang-format on
 }
 
@@ -214,6 +219,32 @@ TEST(Conversioni, SiConcatenano) {
         f.Digita("5");
         EXPECT_EQ(f.Registro(), "25" + d + "05");
     }
+}
+
+// A user's keyboard session in a decimal-comma region: keyed and pasted decimals, results
+// stored as parameters and sign changes of results all read their decimals.
+TEST(Conversioni, SessioneInRegioneConVirgola) {
+    FinestraDiProva f(Regione{",", "."});
+    f.Digita("2.5");
+    f.Tasto(Qt::Key_F4);
+    EXPECT_EQ(f.UltimaRiga(), "2.5 [°C] = 36,5 [°F]");
+    EXPECT_EQ(f.Registro(), "36,5");
+    f.Digita("-");
+    EXPECT_EQ(f.Registro(), "-36.5");
+    f.Tasto(Qt::Key_Delete);
+    f.Digita("697,5r");
+    EXPECT_EQ(f.UltimaRiga(), "-> R0 = 697,5");
+    f.servizi.appunti->testo = "12,5";
+    f.Tasto(Qt::Key_V, Qt::ControlModifier);
+    f.Tasto(Qt::Key_F4);
+    EXPECT_EQ(f.UltimaRiga(), "12.5 [°C] = 54,5 [°F]");
+    f.Tasto(Qt::Key_Delete);
+    f.Digita("3950b");
+    EXPECT_EQ(f.UltimaRiga(), "-> B  = 3950,0");
+    f.finestra.ImpostaRegistro("25,0");
+    f.Digita(".");
+    f.Tasto(Qt::Key_F4);
+    EXPECT_EQ(f.UltimaRiga(), "25,0. [°C] = Errore");
 }
 
 TEST(Scambio, CopiaIncollaECalcolatrice) {

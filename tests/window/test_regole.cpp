@@ -22,18 +22,22 @@ TEST(Registro, CifraPuntoSegnoEBack) {
               {"errore", "errore3"}});
     Verifica([](const QString& r) { return PremiCifra(r, "0"); }, {{"0", "0"}, {"5", "50"}});
     Verifica(PremiPunto, {{"0", "0."}, {"0.5", "0.5"}, {"-", "-."}, {"25,0", "25,0."}});
-    Verifica(CambiaSegno, {{"25", "-25"}, {"-25", "25"}, {".5", "-0.5"}, {"-.5", "0.5"},
-                           {"12.", "-12"}, {"1.50", "-1.5"}, {"25,0", "-25"}, {"-1E-20", "1E-20"},
-                           {"0", "0"}, {"Errore", "0"}, {"-", "0"},
-                           {"0.1234567890123456789", "-0.123456789012346"},
-                           {"12345678901234567", "-1.23456789012346E+16"}});
+    const auto segno = [](const QString& r) { return CambiaSegno(r, Regione{".", ","}); };
+    Verifica(segno, {{"25", "-25"}, {"-25", "25"}, {".5", "-0.5"}, {"-.5", "0.5"},
+                     {"12.", "-12"}, {"1.50", "-1.5"}, {"25,0", "-25"}, {"-1E-20", "1E-20"},
+                     {"0", "0"}, {"Errore", "0"}, {"-", "0"},
+                     {"0.1234567890123456789", "-0.123456789012346"},
+                     {"12345678901234567", "-1.23456789012346E+16"}});
+    // A result's decimal comma is the decimal point; the text written back has ".".
+    Verifica([](const QString& r) { return CambiaSegno(r, Regione{",", "."}); },
+             {{"36,5", "-36.5"}, {"-0,25", "0.25"}, {"2.5", "-2.5"}, {"25,0.", "-25"}});
     Verifica(TogliUltimo, {{"123", "12"}, {"5", "0"}, {"-5", "-"}, {"0.", "0"}, {"", "0"},
                            {"Errore", "Error"}, {"1 2", "1"}, {" 12 ", "12"}});
     // clang-format on
     // A value beyond the double range keeps its text; the later steps still run.
     const QString enorme = QStringLiteral("1") + QString(400, u'0');
-    EXPECT_EQ(CambiaSegno(enorme), enorme);
-    EXPECT_EQ(CambiaSegno("-." + enorme + "E+400"), "-0." + enorme + "E+400");
+    EXPECT_EQ(segno(enorme), enorme);
+    EXPECT_EQ(segno("-." + enorme + "E+400"), "-0." + enorme + "E+400");
 }
 
 TEST(MappaTasti, TastiGiuConfrontanoLaMascheraIntera) {
