@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # All the figures in one run: the core's calls, the thermistor models and their fits,
-# start-up time and memory against the bare Qt window and the installed calculators, the per-key and per-conversion time, and how many inputs each
-# fuzzer gets through in a fixed time. Arguments: a Release build folder and a folder
+# start-up time and memory against the bare Qt window and the installed calculators, the
+# per-key and per-conversion time, and how many inputs each fuzzer gets through in a fixed
+# time. Arguments: a Release build folder and a folder
 # built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-release build-asan.
 set -euo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
