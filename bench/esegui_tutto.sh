@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # All the figures in one run: the core's calls, the thermistor models and their fits,
-# start-up time and memory against the bare Qt window and the installed calculators, the
+# brevanto-ntc's start-up and longest table, start-up time and memory against the bare Qt window and the installed calculators, the
 # per-key and per-conversion time, and how many inputs each fuzzer gets through in a fixed
 # time. Arguments: a Release build folder and a folder
 # built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-release build-asan.
@@ -19,6 +19,9 @@ echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb)"
     "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" \
     "$rilascio/bench/finestra_etichetta" 31
 
+echo "== brevanto-ntc (median of 101 runs each, in turn)"
+"$rilascio/bench/bench_ntc" "$rilascio/ntc/brevanto-ntc" "$rilascio/bench/programma_vuoto" 101
+
 echo "== conversions and number texts"
 "$rilascio/bench/bench_core" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
 
@@ -33,7 +36,8 @@ cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
     tests/files/fuzz_file_ntc:tests/files/corpus \
-    tests/modelli/fuzz_tabella_csv:tests/modelli/corpus; do
+    tests/modelli/fuzz_tabella_csv:tests/modelli/corpus \
+    tests/ntc/fuzz_argomenti_ntc:tests/ntc/corpus; do
     programma=$fuzz/${bersaglio%%:*}
     mkdir -p "$cartella/${programma##*/}"
     esito=$("$programma" -max_total_time="$secondi" -rss_limit_mb=2048 \
