@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The built brevanto-ntc as a script uses it: exit statuses, the same bytes in every
-# locale, ADC counts -> T -> counts, and the C and Marlin tables compiled and read back.
-# Arguments: the program, a scratch folder.
+# locale, ADC counts -> T -> counts, the C and Marlin tables compiled and read back, and
+# the bash completion. Arguments: the program, a scratch folder, the completion script.
 set -euo pipefail
-ntc=$1 cartella=$2
+ntc=$1 cartella=$2 completamento=$3
 rm -rf "$cartella"
 mkdir -p "$cartella"
 fallito() {
@@ -103,4 +103,24 @@ c++ -std=c++17 -Wall -Wextra -Werror -o "$cartella/leggi_marlin" "$cartella/legg
 "$ntc" "${marlin[@]/marlin/csv}" --bit 10 | tail -n +2 | awk -F, '{ print $4, $1 }' |
     sort -k1,1n -k2,2nr | awk '$1 != prima { print; prima = $1 }' >"$cartella/attesa"
 "$cartella/leggi_marlin" | diff - "$cartella/attesa" || fallito "Marlin's rows"
+# The completion offers what the program takes: every subcommand and each one's options.
+# shellcheck source=/dev/null
+source "$completamento"
+completa() {
+    COMP_WORDS=(brevanto-ntc "$@")
+    COMP_CWORD=$#
+    _brevanto_ntc
+    echo "${COMPREPLY[*]}"
+}
+for sottocomando in $(completa ''); do
+    [[ $sottocomando == --* ]] && continue
+    "$ntc" "$sottocomando" --help >/dev/null || fallito "completion offers $sottocomando"
+    for opzione in $(completa "$sottocomando" --); do
+        [ "$opzione" = --help ] && continue
+        "$ntc" "$sottocomando" --help | grep -q -- "$opzione\b" ||
+            fallito "completion offers $opzione, which '$sottocomando --help' does not name"
+    done
+done
+[ "$(completa tabella --formato m)" = marlin ] || fallito "completion of --formato"
+
 echo "brevanto-ntc: all checks passed"
