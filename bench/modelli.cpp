@@ -104,13 +104,13 @@ std::vector<PuntoRT> PuntiAdattamento() {
 
 void AdattaSH(benchmark::State& s) {
     const auto punti = PuntiAdattamento();
-    for (auto _ : s) {
+    while (s.KeepRunning()) {
         benchmark::DoNotOptimize(AdattaSteinhartHartMinimiQuadrati(punti));
     }
 }
 void AdattaEst(benchmark::State& s) {
     const auto punti = PuntiAdattamento();
-    for (auto _ : s) {
+    while (s.KeepRunning()) {
         benchmark::DoNotOptimize(AdattaEsteso(punti, 10000.0));
     }
 }
