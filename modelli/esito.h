@@ -8,7 +8,7 @@
 // of a model (which must not allocate).
 template <typename T> class Esito {
 public:
-    Esito(T valore) : valore_(std::move(valore)) {} // NOLINT: implicit, like std::expected
+    Esito(T valore) : valore_(std::move(valore)) {} // implicit, like std::expected
     static Esito Errore(std::string motivo) { return Esito(std::nullopt, std::move(motivo)); }
 
     bool Riuscito() const { return valore_.has_value(); }
