@@ -26,6 +26,7 @@ struct Tempi {
 // Empty when the program did not run or failed.
 std::optional<Tempi> UnaEsecuzione(const std::vector<std::string>& comando) {
     std::vector<char*> argv;
+    argv.reserve(comando.size() + 1);
     for (const std::string& parola : comando) {
         argv.push_back(const_cast<char*>(parola.c_str()));
     }

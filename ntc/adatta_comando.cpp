@@ -95,7 +95,8 @@ ModelloAdattato Adatta(const Argomenti& argomenti) {
 
 } // namespace
 
-void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& avvisi) {
+void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                  const Scarico& /*scarico*/) {
     if (!argomenti.valori.empty()) {
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }

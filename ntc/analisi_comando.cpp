@@ -77,7 +77,8 @@ PartitoreADC PartitoreRichiesto(const Argomenti& argomenti) {
 
 } // namespace
 
-void EseguiTolleranza(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/) {
+void EseguiTolleranza(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/,
+                      const Scarico& /*scarico*/) {
     const auto modello = CostruisciModello(argomenti);
     if (!argomenti.Ha("tol-r25") && !argomenti.Ha("tol-b")) {
         throw ErroreUso("manca --tol-r25 PERCENTO o --tol-b PERCENTO");
@@ -101,7 +102,8 @@ void EseguiTolleranza(const Argomenti& argomenti, std::string& uscita, std::stri
     righe.Chiudi();
 }
 
-void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/) {
+void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/,
+                     const Scarico& /*scarico*/) {
     const auto modello = CostruisciModello(argomenti);
     const PartitoreADC adc = PartitoreRichiesto(argomenti);
     const bool daConteggi = argomenti.Ha("adc");
@@ -130,7 +132,7 @@ void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::strin
 }
 
 void EseguiAutoriscaldamento(const Argomenti& argomenti, std::string& uscita,
-                             std::string& /*avvisi*/) {
+                             std::string& /*avvisi*/, const Scarico& /*scarico*/) {
     const auto modello = CostruisciModello(argomenti);
     const PartitoreADC adc = PartitoreRichiesto(argomenti);
     const double costante = NumeroOpzione(argomenti, "dissipazione");

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Esecuzione = void (*)(const Argomenti&, std::string&, std::string&);
+using Esecuzione = void (*)(const Argomenti&, std::string&, std::string&, const Scarico&);
 
 struct Sottocomando {
     std::string_view nome;
@@ -88,7 +88,7 @@ int Errore(std::string& uscita, std::string& errori, std::string_view messaggio,
 } // namespace
 
 int EseguiComando(std::span<const std::string_view> argomenti, std::string& uscita,
-                  std::string& errori) {
+                  std::string& errori, const Scarico& scarico) {
     if (argomenti.empty()) {
         return Errore(uscita, errori, "manca il sottocomando", STATO_USO, "");
     }
@@ -117,7 +117,7 @@ int EseguiComando(std::span<const std::string_view> argomenti, std::string& usci
     }
     std::string avvisi;
     try {
-        trovato->esegui(DividiArgomenti(primo, resto, trovato->opzioni), uscita, avvisi);
+        trovato->esegui(DividiArgomenti(primo, resto, trovato->opzioni), uscita, avvisi, scarico);
     } catch (const ErroreUso& errore) {
         return Errore(uscita, errori, errore.what(), STATO_USO, primo);
     } catch (const ErroreDati& errore) {

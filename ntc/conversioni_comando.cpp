@@ -49,15 +49,18 @@ std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view 
     return numeri;
 }
 
-void EseguiTemperatura(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/) {
+void EseguiTemperatura(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/,
+                       const Scarico& /*scarico*/) {
     Converti(argomenti, uscita, true);
 }
 
-void EseguiResistenza(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/) {
+void EseguiResistenza(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/,
+                      const Scarico& /*scarico*/) {
     Converti(argomenti, uscita, false);
 }
 
-void EseguiBeta(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/) {
+void EseguiBeta(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/,
+                const Scarico& /*scarico*/) {
     const auto modello = CostruisciModello(argomenti);
     const auto& tra = argomenti.Valori("tra");
     if (tra.empty()) {

@@ -24,41 +24,42 @@ void AggiungiNumeroVirgola(std::string& uscita, double valore) {
     }
 }
 
-void ScriviCsv(std::string& uscita, std::span<const RigaTabella> righe, bool virgola) {
-    const bool conAdc = !righe.empty() && righe.front().conteggio.has_value();
+void ScriviRigaCsv(std::string& uscita, const RigaTabella& riga, bool virgola) {
     const char separatore = virgola ? ';' : ',';
     const auto numero = virgola ? AggiungiNumeroVirgola : AggiungiNumero;
-    uscita += virgola ? "T_C;R_ohm;alfa_1_K" : "T_C,R_ohm,alfa_1_K";
-    uscita += conAdc ? (virgola ? ";adc\n" : ",adc\n") : "\n";
-    for (const RigaTabella& riga : righe) {
-        numero(uscita, riga.temperatura);
+    numero(uscita, riga.temperatura);
+    uscita += separatore;
+    numero(uscita, riga.resistenza);
+    uscita += separatore;
+    numero(uscita, riga.alfa);
+    if (riga.conteggio) {
         uscita += separatore;
-        numero(uscita, riga.resistenza);
-        uscita += separatore;
-        numero(uscita, riga.alfa);
-        if (riga.conteggio) {
-            uscita += separatore;
-            AggiungiIntero(uscita, *riga.conteggio);
-        }
-        uscita += '\n';
+        AggiungiIntero(uscita, *riga.conteggio);
     }
+    uscita += '\n';
 }
 
-void ScriviJson(std::string& uscita, std::span<const RigaTabella> righe) {
-    bool primo = true;
-    for (const RigaTabella& riga : righe) {
-        const std::array campi{CampoJson{"T", riga.temperatura}, CampoJson{"R", riga.resistenza},
-                               CampoJson{"alfa", riga.alfa},
-                               CampoJson{"adc", static_cast<double>(riga.conteggio.value_or(0))}};
-        const size_t quanti = riga.conteggio ? campi.size() : campi.size() - 1;
-        AggiungiElementoJson(uscita, std::span(campi.data(), quanti), primo);
-        primo = false;
-    }
-    ChiudiArrayJson(uscita, righe.empty());
+void ScriviRigaJson(std::string& uscita, const RigaTabella& riga, bool prima) {
+    const std::array campi{CampoJson{"T", riga.temperatura}, CampoJson{"R", riga.resistenza},
+                           CampoJson{"alfa", riga.alfa},
+                           CampoJson{"adc", static_cast<double>(riga.conteggio.value_or(0))}};
+    const size_t quanti = riga.conteggio ? campi.size() : campi.size() - 1;
+    AggiungiElementoJson(uscita, std::span(campi.data(), quanti), prima);
 }
 
-void ScriviC(std::string& uscita, std::span<const RigaTabella> righe, std::string_view versione) {
-    const bool conAdc = !righe.empty() && righe.front().conteggio.has_value();
+void ScriviRigaC(std::string& uscita, const RigaTabella& riga) {
+    uscita += "    {";
+    AggiungiNumero(uscita, riga.temperatura);
+    uscita += ", ";
+    AggiungiNumero(uscita, riga.resistenza);
+    if (riga.conteggio) {
+        uscita += ", ";
+        AggiungiIntero(uscita, *riga.conteggio);
+    }
+    uscita += "},\n";
+}
+
+void ScriviTestaC(std::string& uscita, bool conAdc, size_t righe, std::string_view versione) {
     uscita += "/* NTC thermistor R-T table, written by brevanto-ntc ";
     uscita += versione;
     uscita += ".\n"
@@ -71,20 +72,8 @@ void ScriviC(std::string& uscita, std::span<const RigaTabella> righe, std::strin
               "struct ntc_riga {\n    double t_c;\n    double r_ohm;\n";
     uscita += conAdc ? "    long adc;\n};\n\n" : "};\n\n";
     uscita += "#define NTC_RIGHE ";
-    AggiungiIntero(uscita, static_cast<long>(righe.size()));
+    AggiungiIntero(uscita, static_cast<long>(righe));
     uscita += "\nstatic const struct ntc_riga ntc_tabella[NTC_RIGHE] = {\n";
-    for (const RigaTabella& riga : righe) {
-        uscita += "    {";
-        AggiungiNumero(uscita, riga.temperatura);
-        uscita += ", ";
-        AggiungiNumero(uscita, riga.resistenza);
-        if (riga.conteggio) {
-            uscita += ", ";
-            AggiungiIntero(uscita, *riga.conteggio);
-        }
-        uscita += "},\n";
-    }
-    uscita += "};\n\n#endif\n";
 }
 
 void ScriviMarlin(std::string& uscita, std::span<const RigaTabella> righe,
@@ -260,30 +249,61 @@ std::optional<FormatoTabella> FormatoDaNome(std::string_view nome) {
     return std::nullopt;
 }
 
+bool FormatoARighe(FormatoTabella formato) {
+    return formato == FormatoTabella::Csv || formato == FormatoTabella::CsvVirgola ||
+           formato == FormatoTabella::Json || formato == FormatoTabella::C;
+}
+
+void ScriviTestaTabella(std::string& uscita, FormatoTabella formato, bool conAdc, size_t righe,
+                        std::string_view versione) {
+    if (formato == FormatoTabella::Csv) {
+        uscita += conAdc ? "T_C,R_ohm,alfa_1_K,adc\n" : "T_C,R_ohm,alfa_1_K\n";
+    } else if (formato == FormatoTabella::CsvVirgola) {
+        uscita += conAdc ? "T_C;R_ohm;alfa_1_K;adc\n" : "T_C;R_ohm;alfa_1_K\n";
+    } else if (formato == FormatoTabella::C) {
+        ScriviTestaC(uscita, conAdc, righe, versione);
+    }
+}
+
+void ScriviRigaTabella(std::string& uscita, FormatoTabella formato, const RigaTabella& riga,
+                       bool prima) {
+    if (formato == FormatoTabella::Json) {
+        ScriviRigaJson(uscita, riga, prima);
+    } else if (formato == FormatoTabella::C) {
+        ScriviRigaC(uscita, riga);
+    } else {
+        ScriviRigaCsv(uscita, riga, formato == FormatoTabella::CsvVirgola);
+    }
+}
+
+void ScriviCodaTabella(std::string& uscita, FormatoTabella formato, bool vuota) {
+    if (formato == FormatoTabella::Json) {
+        ChiudiArrayJson(uscita, vuota);
+    } else if (formato == FormatoTabella::C) {
+        uscita += "};\n\n#endif\n";
+    }
+}
+
 void ScriviTabella(std::string& uscita, FormatoTabella formato, std::span<const RigaTabella> righe,
                    const std::optional<DescrizionePartitore>& partitore,
                    std::string_view versione) {
     switch (formato) {
-    case FormatoTabella::Csv:
-        ScriviCsv(uscita, righe, false);
-        break;
-    case FormatoTabella::CsvVirgola:
-        ScriviCsv(uscita, righe, true);
-        break;
-    case FormatoTabella::Json:
-        ScriviJson(uscita, righe);
-        break;
-    case FormatoTabella::C:
-        ScriviC(uscita, righe, versione);
-        break;
     case FormatoTabella::Marlin:
         ScriviMarlin(uscita, righe, partitore, versione);
-        break;
+        return;
     case FormatoTabella::Klipper:
         ScriviKlipper(uscita, righe, versione);
-        break;
+        return;
     case FormatoTabella::Esphome:
         ScriviEsphome(uscita, righe, partitore, versione);
+        return;
+    default:
         break;
     }
+    const bool conAdc = !righe.empty() && righe.front().conteggio.has_value();
+    ScriviTestaTabella(uscita, formato, conAdc, righe.size(), versione);
+    for (size_t i = 0; i < righe.size(); ++i) {
+        ScriviRigaTabella(uscita, formato, righe[i], i == 0);
+    }
+    ScriviCodaTabella(uscita, formato, righe.empty());
 }

@@ -49,6 +49,15 @@ enum class FormatoTabella { Csv, CsvVirgola, Json, C, Marlin, Klipper, Esphome }
 // The format named on the command line ("csv", "json", "c", ...); empty if unknown.
 std::optional<FormatoTabella> FormatoDaNome(std::string_view nome);
 
+// Whether the format writes each row on its own (csv, json, c), so that a long table can
+// be written a piece at a time: a head, the rows, a tail.
+bool FormatoARighe(FormatoTabella formato);
+void ScriviTestaTabella(std::string& uscita, FormatoTabella formato, bool conAdc, size_t righe,
+                        std::string_view versione);
+void ScriviRigaTabella(std::string& uscita, FormatoTabella formato, const RigaTabella& riga,
+                       bool prima);
+void ScriviCodaTabella(std::string& uscita, FormatoTabella formato, bool vuota);
+
 // The whole table in the format. Throws std::invalid_argument when the format cannot hold
 // the table (Marlin: whole degrees and 10-bit counts only; Klipper and ESPHome: three rows
 // at least).

@@ -18,7 +18,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> argomenti(argv + 1, argv + argc);
     std::string uscita;
     std::string errori;
-    int stato = EseguiComando(argomenti, uscita, errori);
+    int stato = EseguiComando(argomenti, uscita, errori, [](std::string& testo) {
+        Scrivi(testo, stdout);
+        testo.clear();
+    });
     Scrivi(uscita, stdout);
     Scrivi(errori, stderr);
     // A full disk or a closed pipe must not pass for a table written.

@@ -30,7 +30,16 @@ std::optional<int> Decimali(std::string_view testo) {
 // The temperatures from da to a in steps of passo. Written in decimals, each one is the
 // double nearest its decimal value (-55 + 35500 × 0.01 is exactly the 300 typed, not
 // 299.99999999999994): the grid is counted in integers and divided once.
-std::vector<double> Temperature(const Argomenti& argomenti) {
+struct Griglia {
+    double inizio = 0;
+    double salto = 0;
+    double scala = 1;
+    long righe = 0;
+
+    double Temperatura(long i) const { return (inizio + static_cast<double>(i) * salto) / scala; }
+};
+
+Griglia GrigliaRichiesta(const Argomenti& argomenti) {
     const double da = NumeroOpzione(argomenti, "da");
     const double a = NumeroOpzione(argomenti, "a");
     const double passo = NumeroOpzione(argomenti, "passo");
@@ -40,34 +49,23 @@ std::vector<double> Temperature(const Argomenti& argomenti) {
     const auto d1 = Decimali(argomenti.Valori("da").front());
     const auto d2 = Decimali(argomenti.Valori("a").front());
     const auto d3 = Decimali(argomenti.Valori("passo").front());
-    std::vector<double> temperature;
+    Griglia griglia{da, passo, 1, 0};
+    double righe = std::floor((a - da) / passo * (1 + 1e-12)) + 1;
     if (d1 && d2 && d3 && std::max({*d1, *d2, *d3}) <= DECIMALI_MASSIMI) {
         const double scala = std::pow(10.0, std::max({*d1, *d2, *d3}));
-        const double inizio = std::round(da * scala);
+        const Griglia decimale{std::round(da * scala), std::round(passo * scala), scala, 0};
         const double fine = std::round(a * scala);
-        const double salto = std::round(passo * scala);
-        if (std::max({std::fabs(inizio), std::fabs(fine), std::fabs(salto)}) < INTERI_ESATTI) {
-            const double righe = std::floor((fine - inizio) / salto) + 1;
-            if (righe < 1 || righe > RIGHE_MASSIME) {
-                throw ErroreUso(righe < 1 ? "--passo non va da --da verso --a"
-                                          : "più di 1000000 righe");
-            }
-            temperature.reserve(static_cast<size_t>(righe));
-            for (long i = 0; i < static_cast<long>(righe); ++i) {
-                temperature.push_back((inizio + static_cast<double>(i) * salto) / scala);
-            }
-            return temperature;
+        if (std::max({std::fabs(decimale.inizio), std::fabs(fine), std::fabs(decimale.salto)}) <
+            INTERI_ESATTI) {
+            griglia = decimale;
+            righe = std::floor((fine - decimale.inizio) / decimale.salto) + 1;
         }
     }
-    const double righe = std::floor((a - da) / passo * (1 + 1e-12)) + 1;
     if (!(righe >= 1 && righe <= RIGHE_MASSIME)) {
         throw ErroreUso(righe < 1 ? "--passo non va da --da verso --a" : "più di 1000000 righe");
     }
-    temperature.reserve(static_cast<size_t>(righe));
-    for (long i = 0; i < static_cast<long>(righe); ++i) {
-        temperature.push_back(da + static_cast<double>(i) * passo);
-    }
-    return temperature;
+    griglia.righe = static_cast<long>(righe);
+    return griglia;
 }
 
 FormatoTabella FormatoRichiesto(const Argomenti& argomenti) {
@@ -93,7 +91,8 @@ FormatoTabella FormatoRichiesto(const Argomenti& argomenti) {
 
 } // namespace
 
-void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/) {
+void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string& /*avvisi*/,
+                   const Scarico& scarico) {
     if (!argomenti.valori.empty()) {
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }
@@ -103,10 +102,9 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
     constexpr int BIT_MARLIN = 10;
     const auto adc = PartitoreDaOpzioni(
         argomenti, formato == FormatoTabella::Marlin ? BIT_MARLIN : BIT_PREDEFINITI);
-    const std::vector<double> temperature = Temperature(argomenti);
-    std::vector<RigaTabella> righe;
-    righe.reserve(temperature.size());
-    for (const double t : temperature) {
+    const Griglia griglia = GrigliaRichiesta(argomenti);
+    const auto riga = [&](long i) {
+        const double t = griglia.Temperatura(i);
         const auto r = modello->Resistenza(t);
         const auto alfa = modello->DerivataLogaritmica(t);
         if (!r || !alfa) {
@@ -116,17 +114,40 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
         }
         const auto conteggio = adc ? ConteggioIntero(*adc, *r) : std::nullopt;
         if (adc && !conteggio) {
-            throw ErroreDati("nessuna lettura del partitore per R = " + std::to_string(*r));
+            std::string testo = "nessuna lettura del partitore per R = ";
+            AggiungiNumero(testo, *r);
+            throw ErroreDati(testo);
         }
-        righe.push_back({t, *r, *alfa, conteggio});
+        return RigaTabella{t, *r, *alfa, conteggio};
+    };
+
+    if (!FormatoARighe(formato)) {
+        std::vector<RigaTabella> righe;
+        righe.reserve(static_cast<size_t>(griglia.righe));
+        for (long i = 0; i < griglia.righe; ++i) {
+            righe.push_back(riga(i));
+        }
+        try {
+            ScriviTabella(uscita, formato, righe,
+                          adc ? std::optional(Descrivi(*adc)) : std::nullopt, VERSIONE_NTC);
+        } catch (const std::invalid_argument& errore) {
+            throw ErroreUso(errore.what());
+        }
+        return;
     }
-    const auto descrizione = adc ? std::optional(Descrivi(*adc)) : std::nullopt;
-    // A long table is most of the output: its bytes are reserved at once.
-    constexpr size_t BYTE_PER_RIGA = 64;
-    uscita.reserve(uscita.size() + righe.size() * BYTE_PER_RIGA);
-    try {
-        ScriviTabella(uscita, formato, righe, descrizione, VERSIONE_NTC);
-    } catch (const std::invalid_argument& errore) {
-        throw ErroreUso(errore.what());
+    // Every row is checked before any is written, so that a row without a result leaves no
+    // half table behind; computing a row twice costs far less than holding all of them.
+    for (long i = 0; i < griglia.righe; ++i) {
+        (void)riga(i);
     }
+    constexpr size_t BLOCCO = 64 * 1024;
+    ScriviTestaTabella(uscita, formato, adc.has_value(), static_cast<size_t>(griglia.righe),
+                       VERSIONE_NTC);
+    for (long i = 0; i < griglia.righe; ++i) {
+        ScriviRigaTabella(uscita, formato, riga(i), i == 0);
+        if (scarico && uscita.size() >= BLOCCO) {
+            scarico(uscita);
+        }
+    }
+    ScriviCodaTabella(uscita, formato, false);
 }

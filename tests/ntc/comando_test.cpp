@@ -162,6 +162,37 @@ TEST(Comando, TableStepsLandOnTheDecimalsTyped) {
     EXPECT_TRUE(righe.back().starts_with("300,"));
 }
 
+TEST(Comando, ALongTableGoesOutInPiecesAndAFailedOneNotAtAll) {
+    std::vector<std::string_view> argomenti{"tabella", "--tabella", MURATA,    "--da", "-40",
+                                            "--a",     "125",       "--passo", "0.01"};
+    std::string scaricato;
+    const Scarico scarico = [&scaricato](std::string& testo) {
+        EXPECT_FALSE(testo.empty());
+        scaricato += testo;
+        testo.clear();
+    };
+    for (const std::string_view formato : {"csv", "json", "c"}) {
+        auto conFormato = argomenti;
+        conFormato.insert(conFormato.end(), {"--formato", formato});
+        const Esito intero = Esegui(conFormato);
+        Esito aPezzi;
+        scaricato.clear();
+        aPezzi.stato = EseguiComando(conFormato, aPezzi.uscita, aPezzi.errori, scarico);
+        EXPECT_EQ(aPezzi.stato, STATO_FATTO) << aPezzi.errori;
+        EXPECT_GT(scaricato.size(), intero.uscita.size() / 2);
+        EXPECT_EQ(scaricato + aPezzi.uscita, intero.uscita);
+    }
+    // The table ends at 125 °C: the last row fails after thousands were written.
+    argomenti[6] = "125.01";
+    Esito fallito;
+    scaricato.clear();
+    fallito.stato = EseguiComando(argomenti, fallito.uscita, fallito.errori, scarico);
+    EXPECT_EQ(fallito.stato, STATO_DATI);
+    EXPECT_TRUE(scaricato.empty() && fallito.uscita.empty());
+    EXPECT_EQ(fallito.errori,
+              "brevanto-ntc: nessuna resistenza a T = 125.01 °C con questo modello\n");
+}
+
 TEST(Comando, KlipperAndEsphomeReadBackToTheModel) {
     const std::vector<std::string_view> tabella{"tabella", "--r0",    "10000", "--beta",
                                                 "3950",    "--da",    "-20.5", "--a",
@@ -223,6 +254,7 @@ TEST(Comando, SameBytesUnderADecimalCommaLocale) {
         {"beta", "--sh", "1.1e-3", "2.4e-4", "7.5e-8", "--tra", "25", "85"},
     };
     std::vector<Esito> inC;
+    inC.reserve(comandi.size());
     for (const auto& comando : comandi) {
         inC.push_back(Esegui(comando));
     }
