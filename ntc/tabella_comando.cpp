@@ -140,7 +140,7 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
     for (long i = 0; i < griglia.righe; ++i) {
         (void)riga(i);
     }
-    constexpr size_t BLOCCO = 64 * 1024;
+    constexpr size_t BLOCCO = size_t{64} * 1024;
     ScriviTestaTabella(uscita, formato, adc.has_value(), static_cast<size_t>(griglia.righe),
                        VERSIONE_NTC);
     for (long i = 0; i < griglia.righe; ++i) {
