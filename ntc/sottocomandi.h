@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ntc/argomenti.h"
+#include "ntc/comando.h"
+
+#include <string>
+
+// Each subcommand appends its data to uscita and its warnings (one a line, without the
+// program's prefix) to avvisi; it throws ErroreUso or ErroreDati and then leaves uscita
+// to be discarded. Those that write long texts hand them to scarico as they go, when it
+// is given.
+void EseguiTemperatura(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                       const Scarico& scarico);
+void EseguiResistenza(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                      const Scarico& scarico);
+void EseguiBeta(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                const Scarico& scarico);
+void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                   const Scarico& scarico);
+void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                  const Scarico& scarico);
+void EseguiTolleranza(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                      const Scarico& scarico);
+void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                     const Scarico& scarico);
+void EseguiAutoriscaldamento(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                             const Scarico& scarico);
+
+// The values after the options as numbers; ErroreUso when there are none.
+std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa);
