@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -44,11 +45,17 @@ bool ScriviTutto(int descrittore, std::string_view contenuto, std::size_t posizi
 }
 
 std::optional<std::string> LeggiTutto(int descrittore, std::size_t massimo) {
-    constexpr std::size_t BLOCCO = 64 * 1024;
+    // Sized by what the file says it holds, so a small file costs a small buffer; one
+    // byte more shows a file that grew beyond the bound while it was read.
+    struct stat stato {};
+    const std::size_t atteso = ::fstat(descrittore, &stato) == 0 && stato.st_size > 0
+                                   ? static_cast<std::size_t>(stato.st_size)
+                                   : 0;
+    std::size_t blocco = std::min(std::max(atteso + 1, std::size_t{256}), massimo + 1);
     std::string letto;
     for (;;) {
         const std::size_t prima = letto.size();
-        const std::size_t richiesta = std::min(BLOCCO, massimo + 1 - prima);
+        const std::size_t richiesta = std::min(blocco, massimo + 1 - prima);
         letto.resize(prima + richiesta);
         const ssize_t n =
             ::pread(descrittore, letto.data() + prima, richiesta, static_cast<off_t>(prima));
@@ -66,5 +73,6 @@ std::optional<std::string> LeggiTutto(int descrittore, std::size_t massimo) {
         if (n == 0) {
             return letto;
         }
+        blocco = std::max(blocco, letto.size());
     }
 }

@@ -293,6 +293,10 @@ std::string ImpostaVociProfilo(std::string_view testo, std::span<const VoceProfi
     uscita.reserve(testo.size() + 64);
     Righe righe(testo);
     for (std::size_t i = 0; const auto riga = righe.Prossima(); ++i) {
+        // Lines added with a lone CR before a line that starts with LF would merge with it.
+        if (uscita.ends_with('\r') && riga->intera.starts_with('\n')) {
+            uscita += '\n';
+        }
         const VoceProfilo* sostituta = nullptr;
         for (const PostoSezione& posto : posti) {
             for (std::size_t k = 0; k < posto.voci.size(); ++k) {

@@ -74,6 +74,7 @@ TEST(ImpostaVociProfilo, RigheScritteConLaFineRigaDelFileIlRestoIntatto) {
         {"[NTC]\rR0=1\r", "[NTC]\rR0=10000\rB=3950\r"},
         {"[NTC]\nR0=1\r\nx", "[NTC]\nR0=10000\r\nx\nB=3950\n"},
         {"[NTC]\nR0=1", "[NTC]\nR0=10000\nB=3950\n"},
+        {"[NTC]\rx\n\n", "[NTC]\rx\nR0=10000\rB=3950\r\n\n"}, // no CR then LF made one end
         {"\xEF\xBB\xBF[Altro]\rx=1", "\xEF\xBB\xBF[Altro]\rx=1\r[NTC]\rR0=10000\rB=3950\r"},
         {"\xEF\xBB\xBFR0=1\n", "\xEF\xBB\xBFR0=1\n[NTC]\nR0=10000\nB=3950\n"},
         {"\xEF\xBB\xBF", "\xEF\xBB\xBF" + nuovo},
