@@ -34,13 +34,8 @@ QString CartellaIniziale() {
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
 }
 
-ImpostazioniScelta Impostazioni(TipoScelta tipo, int flag, const QString& titolo) {
-    return {tipo,
-            flag,
-            QStringLiteral("ntc"),
-            CartellaIniziale(),
-            titolo,
-            QStringLiteral("NTC (*.ntc)")};
+ImpostazioniScelta Impostazioni(TipoScelta tipo, const QString& titolo) {
+    return {tipo, QStringLiteral("ntc"), CartellaIniziale(), titolo, QStringLiteral("NTC (*.ntc)")};
 }
 
 std::filesystem::path Risultato(const DialogoComune& dialogo, bool scelto) {
@@ -50,15 +45,14 @@ std::filesystem::path Risultato(const DialogoComune& dialogo, bool scelto) {
 } // namespace
 
 std::filesystem::path DialogoApri(DialogoComune& dialogo) {
-    const bool scelto = dialogo.Mostra(Impostazioni(TipoScelta::Apri, FLAG_NASCONDI_SOLA_LETTURA,
-                                                    QStringLiteral("Carica parametri NTC")));
+    const bool scelto =
+        dialogo.Mostra(Impostazioni(TipoScelta::Apri, QStringLiteral("Carica parametri NTC")));
     return Risultato(dialogo, scelto);
 }
 
 std::filesystem::path DialogoSalva(DialogoComune& dialogo) {
     const ImpostazioniScelta impostazioni =
-        Impostazioni(TipoScelta::Salva, FLAG_CONFERMA_SOVRASCRITTURA,
-                     QStringLiteral("Salva parametri NTC con nome"));
+        Impostazioni(TipoScelta::Salva, QStringLiteral("Salva parametri NTC con nome"));
     dialogo.ImpostaNomeFile(QStringLiteral("NoName"));
     return Risultato(dialogo, dialogo.Mostra(impostazioni));
 }

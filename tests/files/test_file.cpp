@@ -31,7 +31,6 @@ TEST(Dialoghi, ImpostazioniAnnulloUltimoNomeEstensione) {
     EXPECT_EQ(scelta.viste[1].tipo, TipoScelta::Salva);
     for (const ImpostazioniScelta& vista : scelta.viste) {
         const bool salva = vista.tipo == TipoScelta::Salva;
-        EXPECT_EQ(vista.flag, salva ? 2 : 4);
         EXPECT_EQ(vista.titolo, salva ? "Salva parametri NTC con nome" : "Carica parametri NTC");
         EXPECT_EQ(vista.estensionePredefinita, "ntc");
         EXPECT_EQ(vista.filtro, "NTC (*.ntc)");

@@ -233,6 +233,11 @@ Uccisioni UccidiDuranteISalvataggi(const CartellaProva& cartella, const fs::path
     unsigned seme = 20240611;
     Uccisioni conta;
     for (int uccisione = 0; uccisione < quante; ++uccisione) {
+        int pronto[2];
+        if (::pipe(pronto) != 0) {
+            ADD_FAILURE() << "no pipe";
+            return conta;
+        }
         const pid_t figlio = ::fork();
         if (figlio == 0) {
             for (unsigned giro = 0;; ++giro) { // until killed
@@ -240,10 +245,18 @@ Uccisioni UccidiDuranteISalvataggi(const CartellaProva& cartella, const fs::path
                                             ? VOCI
                                             : std::vector<VoceProfilo>{{"NTC", "R0", "4700"},
                                                                        {"NTC", "B", "3435"}});
+                if (giro == 0) {
+                    (void)!::write(pronto[1], "x", 1);
+                }
             }
         }
+        // The kill lands in a later save, however slowly the first one ran.
+        char segnale = 0;
+        EXPECT_EQ(::read(pronto[0], &segnale, 1), 1);
+        ::close(pronto[0]);
+        ::close(pronto[1]);
         seme = seme * 1103515245U + 12345U;
-        ::usleep(seme % 15000U);
+        ::usleep(seme % 10000U);
         ::kill(figlio, SIGKILL);
         ::waitpid(figlio, nullptr, 0);
         const bool copia =
@@ -278,8 +291,8 @@ TEST(Interruzione, UnSalvataggioUccisoLasciaIlVecchioOIlNuovo) {
         if (collegato) {
             fs::create_hard_link(file, cartella / "secondo.ntc");
         }
-        const Uccisioni conta = UccidiDuranteISalvataggi(cartella, file, 150);
-        std::cout << (collegato ? "written in place" : "replaced by rename") << ": 150 kills, "
+        const Uccisioni conta = UccidiDuranteISalvataggi(cartella, file, 100);
+        std::cout << (collegato ? "written in place" : "replaced by rename") << ": 100 kills, "
                   << conta.vecchi << " old, " << conta.nuovi << " new, " << conta.conCopia
                   << " with a backup, " << conta.conTemporaneo << " with a temporary\n";
         EXPECT_GT(conta.nuovi, 0);
@@ -290,7 +303,7 @@ TEST(Interruzione, UnSalvataggioUccisoLasciaIlVecchioOIlNuovo) {
 // Two processes save their own section of one file in turn as fast as they can, and a
 // third reads it meanwhile: no save that reported success may be undone by the other.
 TEST(Concorrenza, DueSalvataggiInsiemeNonPerdonoNulla) {
-    constexpr int GIRI = 150;
+    constexpr int GIRI = 100;
     for (const bool collegato : {false, true}) {
         CartellaProva cartella;
         const fs::path file = cartella / "p.ntc";
