@@ -36,7 +36,7 @@ echo "== fuzzers (${secondi} s each, ASan + UBSan)"
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
-    tests/files/fuzz_file_ntc:tests/files/corpus \
+    tests/profilo/fuzz_file_ntc:tests/profilo/corpus \
     tests/modelli/fuzz_tabella_csv:tests/modelli/corpus \
     tests/ntc/fuzz_argomenti_ntc:tests/ntc/corpus; do
     programma=$fuzz/${bersaglio%%:*}

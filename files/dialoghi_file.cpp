@@ -5,11 +5,26 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
+
+constexpr const char* CARTELLE_DI_SISTEMA[] = {"/usr", "/opt", "/bin", "/sbin", "/lib"};
+
+// Where installed programs live: root may write there, but a parameter file does not belong.
+bool CartellaDiSistema(const QString& cartella) {
+    const QString percorso = QFileInfo(cartella).canonicalFilePath();
+    return std::any_of(std::begin(CARTELLE_DI_SISTEMA), std::end(CARTELLE_DI_SISTEMA),
+                       [&](const char* sistema) {
+                           const QString radice = QString::fromLatin1(sistema);
+                           return percorso == radice || percorso.startsWith(radice + u'/');
+                       });
+}
 
 bool CartellaScrivibile(const QString& cartella) {
     const QFileInfo info(cartella);
-    return !cartella.isEmpty() && info.isDir() && info.isWritable();
+    return !cartella.isEmpty() && info.isDir() && info.isWritable() && !CartellaDiSistema(cartella);
 }
 
 // Read anew at every use: the folders may change while the program runs.
@@ -19,13 +34,8 @@ QString CartellaIniziale() {
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
 }
 
-ImpostazioniScelta Impostazioni(TipoScelta tipo, int flag, const QString& titolo) {
-    return {tipo,
-            flag,
-            QStringLiteral("ntc"),
-            CartellaIniziale(),
-            titolo,
-            QStringLiteral("NTC (*.ntc)")};
+ImpostazioniScelta Impostazioni(TipoScelta tipo, const QString& titolo) {
+    return {tipo, QStringLiteral("ntc"), CartellaIniziale(), titolo, QStringLiteral("NTC (*.ntc)")};
 }
 
 std::filesystem::path Risultato(const DialogoComune& dialogo, bool scelto) {
@@ -35,15 +45,14 @@ std::filesystem::path Risultato(const DialogoComune& dialogo, bool scelto) {
 } // namespace
 
 std::filesystem::path DialogoApri(DialogoComune& dialogo) {
-    const bool scelto = dialogo.Mostra(Impostazioni(TipoScelta::Apri, FLAG_NASCONDI_SOLA_LETTURA,
-                                                    QStringLiteral("Carica parametri NTC")));
+    const bool scelto =
+        dialogo.Mostra(Impostazioni(TipoScelta::Apri, QStringLiteral("Carica parametri NTC")));
     return Risultato(dialogo, scelto);
 }
 
 std::filesystem::path DialogoSalva(DialogoComune& dialogo) {
     const ImpostazioniScelta impostazioni =
-        Impostazioni(TipoScelta::Salva, FLAG_CONFERMA_SOVRASCRITTURA,
-                     QStringLiteral("Salva parametri NTC con nome"));
+        Impostazioni(TipoScelta::Salva, QStringLiteral("Salva parametri NTC con nome"));
     dialogo.ImpostaNomeFile(QStringLiteral("NoName"));
     return Risultato(dialogo, dialogo.Mostra(impostazioni));
 }

