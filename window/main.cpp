@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     CaricaTraduzioneQt(applicazione);
     RegistraSostituzioniCaratteri();
-    MainForm finestra(RegioneDiSistema(), ServiziDiSistema());
+    const Regione regione = RegioneDiSistema();
+    MainForm finestra(regione, ServiziDiSistema(regione));
     finestra.show();
     return QApplication::exec();
 }
