@@ -78,9 +78,8 @@ std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regio
     if (!numero) {
         return std::nullopt;
     }
-    const LetturaCifre lettura =
-        ConvertiCifre(numero->negativo, numero->intera, numero->frazione,
-                      numero->esponenteNegativo, numero->esponente);
+    const LetturaCifre lettura = ConvertiCifre(numero->negativo, numero->intera, numero->frazione,
+                                               numero->esponenteNegativo, numero->esponente);
     if (lettura.esito != EsitoCifre::Valore) {
         return std::nullopt;
     }

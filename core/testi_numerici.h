@@ -31,8 +31,7 @@ struct NumeroScomposto {
 
 // The parts of a text under the region's rules, whatever its size; empty when the whole
 // text is not one number.
-std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view testo,
-                                                    const Regione& regione);
+std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view testo, const Regione& regione);
 
 // Text to number under the region's rules; empty when the whole text is not one number.
 std::optional<double> LeggiNumeroLocale(std::string_view testo, const Regione& regione);

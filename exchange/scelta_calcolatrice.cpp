@@ -47,16 +47,15 @@ ScegliCalcolatrice(const std::vector<CandidatoCalcolatrice>& candidati, Sessione
         if (!candidato.argomentiNumero.empty()) {
             const std::string testo = ScriviPerArgomento(numero, candidato.modo, decimale);
             return ComandoCalcolatrice{percorso, ArgomentiPer(candidato, testo),
-                                       ConsegnaNumero::AllAvvio, candidato.modo,
-                                       candidato.pausa};
+                                       ConsegnaNumero::AllAvvio, candidato.modo, candidato.pausa};
         }
         if (sessione == SessioneGrafica::X11) {
-            return ComandoCalcolatrice{percorso, {}, ConsegnaNumero::DaDigitare, candidato.modo,
-                                       candidato.pausa};
+            return ComandoCalcolatrice{
+                percorso, {}, ConsegnaNumero::DaDigitare, candidato.modo, candidato.pausa};
         }
         if (!primo) {
-            primo = ComandoCalcolatrice{percorso, {}, ConsegnaNumero::Impossibile, candidato.modo,
-                                        candidato.pausa};
+            primo = ComandoCalcolatrice{
+                percorso, {}, ConsegnaNumero::Impossibile, candidato.modo, candidato.pausa};
         }
     }
     return primo;

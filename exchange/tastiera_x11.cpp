@@ -249,15 +249,14 @@ std::optional<Pressione> PressioneDi(Display* d, const XkbStateRec& stato, unsig
     XDisplayKeycodes(d, &primo, &ultimo);
     for (const bool conBlocNum : {false, true}) {
         for (const bool maiuscole : {false, true}) {
-            const unsigned int modificatori =
-                XkbBuildCoreState(stato.locked_mods | (maiuscole ? ShiftMask : 0U) |
-                                      (conBlocNum ? blocNum : 0U),
-                                  stato.group);
+            const unsigned int modificatori = XkbBuildCoreState(
+                stato.locked_mods | (maiuscole ? ShiftMask : 0U) | (conBlocNum ? blocNum : 0U),
+                stato.group);
             for (int codice = primo; codice <= ultimo; ++codice) {
                 unsigned int usati = 0;
                 KeySym dato = NoSymbol;
-                if (XkbLookupKeySym(d, static_cast<KeyCode>(codice), modificatori, &usati,
-                                    &dato) != 0 &&
+                if (XkbLookupKeySym(d, static_cast<KeyCode>(codice), modificatori, &usati, &dato) !=
+                        0 &&
                     dato == simbolo) {
                     return Pressione{static_cast<KeyCode>(codice), maiuscole, tasto.controllo,
                                      conBlocNum && (stato.locked_mods & blocNum) == 0};

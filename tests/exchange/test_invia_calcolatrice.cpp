@@ -15,8 +15,8 @@ TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
     const Regione punto{".", ","};
     const struct {
         const char* registro;
-        const char* apice;      // gnome-calculator's command line
-        const char* matecalc;   // keys, "^e" for Ctrl+E, keypad keys in brackets
+        const char* apice;    // gnome-calculator's command line
+        const char* matecalc; // keys, "^e" for Ctrl+E, keypad keys in brackets
         const char* xcalc;
         const char* galculator;
     } casi[] = {
@@ -37,7 +37,7 @@ TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
                 tastierino = t.tastierino;
             }
             testo += t.controllo ? "^" : "";
-            testo += t.carattere == U'\r' ? std::string("\\r") : std::string(1, static_cast<char>(t.carattere));
+            testo += static_cast<char>(t.carattere);
         }
         return testo + (tastierino ? "]" : "");
     };
@@ -80,9 +80,8 @@ TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
         const auto trova = [&caso](const std::string& p) {
             return caso.installati.contains(p) ? "/usr/bin/" + p : std::string();
         };
-        const auto comando =
-            ScegliCalcolatrice(CandidatiPredefiniti(), caso.sessione, trova,
-                               *ScomponiNumeroLocale("-25", {}), ".");
+        const auto comando = ScegliCalcolatrice(CandidatiPredefiniti(), caso.sessione, trova,
+                                                *ScomponiNumeroLocale("-25", {}), ".");
         ASSERT_EQ(comando.has_value(), !caso.programma.empty()) << caso.programma;
         if (comando) {
             EXPECT_EQ(std::tie(comando->programma, comando->argomenti, comando->consegna),
