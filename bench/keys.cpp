@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication applicazione(argc, argv);
     RegistraSostituzioniCaratteri();
-    MainForm form(Regione{".", ","}, ServiziDiSistema());
+    const Regione regione{".", ","};
+    MainForm form(regione, ServiziDiSistema(regione));
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {

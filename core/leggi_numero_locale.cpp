@@ -13,19 +13,19 @@ bool IniziaCon(std::string_view testo, size_t da, std::string_view parola) {
 
 } // namespace
 
-std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regione) {
+std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view t, const Regione& regione) {
+    NumeroScomposto numero;
     size_t i = 0;
     while (i < t.size() && t[i] == ' ') {
         ++i;
     }
-    bool negativo = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        negativo = t[i] == '-';
+        numero.negativo = t[i] == '-';
         ++i;
     }
 
     // Grouping characters are skipped anywhere after the first integer digit.
-    std::string intera;
+    std::string& intera = numero.intera;
     while (i < t.size()) {
         if (Cifra(t[i])) {
             intera.push_back(t[i]);
@@ -37,33 +37,30 @@ std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regio
             break;
         }
     }
-    std::string_view frazione;
     if (IniziaCon(t, i, regione.decimale)) {
         i += regione.decimale.size();
         const size_t inizio = i;
         while (i < t.size() && Cifra(t[i])) {
             ++i;
         }
-        frazione = t.substr(inizio, i - inizio);
+        numero.frazione = t.substr(inizio, i - inizio);
     }
-    if (intera.empty() && frazione.empty()) {
+    if (intera.empty() && numero.frazione.empty()) {
         return std::nullopt;
     }
 
-    bool esponenteNegativo = false;
-    std::string_view esponente;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            esponenteNegativo = t[i] == '-';
+            numero.esponenteNegativo = t[i] == '-';
             ++i;
         }
         const size_t inizio = i;
         while (i < t.size() && Cifra(t[i])) {
             ++i;
         }
-        esponente = t.substr(inizio, i - inizio);
-        if (esponente.empty()) {
+        numero.esponente = t.substr(inizio, i - inizio);
+        if (numero.esponente.empty()) {
             return std::nullopt;
         }
     }
@@ -73,9 +70,16 @@ std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regio
     if (i != t.size()) {
         return std::nullopt;
     }
+    return numero;
+}
 
-    const LetturaCifre lettura =
-        ConvertiCifre(negativo, intera, frazione, esponenteNegativo, esponente);
+std::optional<double> LeggiNumeroLocale(std::string_view t, const Regione& regione) {
+    const std::optional<NumeroScomposto> numero = ScomponiNumeroLocale(t, regione);
+    if (!numero) {
+        return std::nullopt;
+    }
+    const LetturaCifre lettura = ConvertiCifre(numero->negativo, numero->intera, numero->frazione,
+                                               numero->esponenteNegativo, numero->esponente);
     if (lettura.esito != EsitoCifre::Valore) {
         return std::nullopt;
     }

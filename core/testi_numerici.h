@@ -17,6 +17,22 @@ std::string NumeroInTesto(double valore);
 // The display rule "####0.0##########" with the region's decimal separator.
 std::string FormattaNumero(double valore, const Regione& regione);
 
+// A number text in its parts: ASCII digits with no grouping, the decimal point between
+// intera and frazione; esponente is empty when the text has none.
+struct NumeroScomposto {
+    bool negativo = false;
+    std::string intera;
+    std::string frazione;
+    bool esponenteNegativo = false;
+    std::string esponente;
+
+    bool operator==(const NumeroScomposto&) const = default;
+};
+
+// The parts of a text under the region's rules, whatever its size; empty when the whole
+// text is not one number.
+std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view testo, const Regione& regione);
+
 // Text to number under the region's rules; empty when the whole text is not one number.
 std::optional<double> LeggiNumeroLocale(std::string_view testo, const Regione& regione);
 

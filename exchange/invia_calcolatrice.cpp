@@ -1,13 +1,9 @@
 #include "exchange/invia_calcolatrice.h"
 
 #include "core/testi_numerici.h"
-#include "exchange/notazione_tasti.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
-
-InviaCalcolatrice::InviaCalcolatrice(const Regione& regione, QObject* genitore)
-    : InviaCalcolatrice(CreaPiattaformaCalcolatrice(), regione, genitore) {}
 
 InviaCalcolatrice::InviaCalcolatrice(std::unique_ptr<PiattaformaCalcolatrice> piattaforma,
                                      const Regione& regione, QObject* genitore,
@@ -37,22 +33,22 @@ void InviaCalcolatrice::Invia(const std::string& registro) {
     case ConsegnaNumero::DaDigitare:
         // The text that passed the test is the one typed, whatever the register shows by
         // the time the window is up.
-        AttendiFinestra(avvio->processo, InNotazioneTasti(registro));
+        AttendiFinestra(avvio->processo, registro);
         break;
     }
 }
 
-void InviaCalcolatrice::AttendiFinestra(std::int64_t processo, const std::string& notazione) {
+void InviaCalcolatrice::AttendiFinestra(std::int64_t processo, const std::string& testo) {
     // The timer is a child of this command, so a wait ends with the command.
     auto* controllo = new QTimer(this);
     QElapsedTimer trascorso;
     trascorso.start();
     controllo->setInterval(intervallo_);
-    connect(controllo, &QTimer::timeout, this, [this, controllo, trascorso, processo, notazione] {
+    connect(controllo, &QTimer::timeout, this, [this, controllo, trascorso, processo, testo] {
         if (piattaforma_->FinestraAttiva(processo)) {
             controllo->stop();
             controllo->deleteLater();
-            emit Concluso(piattaforma_->Digita(processo, notazione));
+            emit Concluso(piattaforma_->Digita(processo, testo));
         } else if (std::chrono::milliseconds(trascorso.elapsed()) >= attesa_) {
             controllo->stop();
             controllo->deleteLater();

@@ -1,6 +1,5 @@
 #include "exchange/piattaforma_linux.h"
 
-#include "exchange/notazione_tasti.h"
 #include "exchange/tastiera_x11.h"
 
 #include <QProcess>
@@ -16,16 +15,24 @@ SessioneGrafica SessioneCorrente() {
     return SessioneGrafica::X11;
 }
 
-PiattaformaLinux::PiattaformaLinux(std::vector<CandidatoCalcolatrice> candidati,
+std::unique_ptr<PiattaformaCalcolatrice> CreaPiattaformaCalcolatrice(const Regione& regione) {
+    return std::make_unique<PiattaformaLinux>(regione);
+}
+
+PiattaformaLinux::PiattaformaLinux(Regione regione, std::vector<CandidatoCalcolatrice> candidati,
                                    SessioneGrafica sessione)
-    : candidati_(std::move(candidati)), sessione_(sessione) {}
+    : regione_(std::move(regione)), candidati_(std::move(candidati)), sessione_(sessione) {}
 
 std::optional<AvvioCalcolatrice> PiattaformaLinux::Avvia(const std::string& testo) {
+    const std::optional<NumeroScomposto> numero = ScomponiNumeroLocale(testo, regione_);
+    if (!numero) {
+        return std::nullopt;
+    }
     const auto trova = [](const std::string& programma) {
         return QStandardPaths::findExecutable(QString::fromStdString(programma)).toStdString();
     };
     const std::optional<ComandoCalcolatrice> comando =
-        ScegliCalcolatrice(candidati_, sessione_, trova, testo);
+        ScegliCalcolatrice(candidati_, sessione_, trova, *numero, regione_.decimale);
     if (!comando) {
         return std::nullopt;
     }
@@ -38,6 +45,9 @@ std::optional<AvvioCalcolatrice> PiattaformaLinux::Avvia(const std::string& test
                                  &processo)) {
         return std::nullopt;
     }
+    if (comando->consegna == ConsegnaNumero::DaDigitare) {
+        avviate_[processo] = *comando;
+    }
     return AvvioCalcolatrice{processo, comando->consegna};
 }
 
@@ -45,10 +55,17 @@ bool PiattaformaLinux::FinestraAttiva(std::int64_t processo) {
     return sessione_ == SessioneGrafica::X11 && AttivaFinestraX11(processo);
 }
 
-bool PiattaformaLinux::Digita(std::int64_t processo, const std::string& notazione) {
-    if (sessione_ != SessioneGrafica::X11) {
+bool PiattaformaLinux::Digita(std::int64_t processo, const std::string& testo) {
+    const auto avviata = avviate_.find(processo);
+    if (avviata == avviate_.end()) {
         return false;
     }
-    const auto tasti = InterpretaNotazioneTasti(notazione);
-    return tasti && DigitaX11(processo, *tasti);
+    const ComandoCalcolatrice comando = avviata->second;
+    avviate_.erase(avviata);
+    const std::optional<NumeroScomposto> numero = ScomponiNumeroLocale(testo, regione_);
+    if (sessione_ != SessioneGrafica::X11 || !numero) {
+        return false;
+    }
+    const std::vector<Tasto> tasti = TastiPer(*numero, comando.modo);
+    return !tasti.empty() && DigitaX11(processo, tasti, comando.pausa);
 }

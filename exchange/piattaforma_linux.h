@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/regione.h"
 #include "exchange/piattaforma_calcolatrice.h"
 #include "exchange/scelta_calcolatrice.h"
 
+#include <map>
 #include <vector>
 
 // The session the program runs in: Wayland when the environment names it.
@@ -12,14 +14,18 @@ SessioneGrafica SessioneCorrente();
 // goes in on its command line where it takes one, otherwise through XTest under X11.
 class PiattaformaLinux : public PiattaformaCalcolatrice {
 public:
-    explicit PiattaformaLinux(std::vector<CandidatoCalcolatrice> candidati = CandidatiPredefiniti(),
+    explicit PiattaformaLinux(Regione regione,
+                              std::vector<CandidatoCalcolatrice> candidati = CandidatiPredefiniti(),
                               SessioneGrafica sessione = SessioneCorrente());
 
     std::optional<AvvioCalcolatrice> Avvia(const std::string& testo) override;
     bool FinestraAttiva(std::int64_t processo) override;
-    bool Digita(std::int64_t processo, const std::string& notazione) override;
+    bool Digita(std::int64_t processo, const std::string& testo) override;
 
 private:
+    Regione regione_;
     std::vector<CandidatoCalcolatrice> candidati_;
     SessioneGrafica sessione_;
+    // How each calculator started for typing reads a number.
+    std::map<std::int64_t, ComandoCalcolatrice> avviate_;
 };

@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     guardia.reset();
     CaricaTraduzioneQt(applicazione);
     RegistraSostituzioniCaratteri();
-    MainForm finestra(RegioneDiSistema(), ServiziDiSistema());
+    const Regione regione = RegioneDiSistema();
+    MainForm finestra(regione, ServiziDiSistema(regione));
     finestra.show();
     return QApplication::exec();
 }

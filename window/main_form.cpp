@@ -33,6 +33,8 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
 
     qApp->installEventFilter(new AnteprimaTasti(*this));
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainForm::AttivazioneCambiata);
+    connect(inviaCalcolatrice_, &InviaCalcolatrice::Concluso, this,
+            &MainForm::InvioCalcolatriceConcluso);
 
     // Decoding every size of the icon would hold up the first showing; the window system
     // takes the icon just as well a moment after.

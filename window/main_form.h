@@ -46,6 +46,7 @@ public:
     void MenuCopia_Click();
     void MenuIncolla_Click();
     void MenuInviaCalc_Click();
+    void InvioCalcolatriceConcluso(bool consegnato);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

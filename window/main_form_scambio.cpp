@@ -29,3 +29,11 @@ void MainForm::MenuIncolla_Click() {
 void MainForm::MenuInviaCalc_Click() {
     inviaCalcolatrice_->Invia(Registro().toStdString());
 }
+
+void MainForm::InvioCalcolatriceConcluso(bool consegnato) {
+    // Nothing was typed: no calculator is installed, its window never came up, or it
+    // lost the focus while the number was being typed.
+    if (!consegnato) {
+        ScriviStorico(94, 0);
+    }
+}

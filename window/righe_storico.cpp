@@ -31,6 +31,8 @@ std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& 
         return QStringLiteral("-> B  = ") + Formatta(parametri.B, regione);
     case 10:
         return QStringLiteral("Reset eseguito");
+    case 94:
+        return QStringLiteral("Calcolatrice non disponibile !");
     case 95:
         return QStringLiteral("Salvataggio non riuscito !");
     case 96:

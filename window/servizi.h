@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/regione.h"
 #include "exchange/appunti.h"
 #include "exchange/piattaforma_calcolatrice.h"
 #include "files/scelta_file.h"
@@ -14,4 +15,4 @@ struct Servizi {
 };
 
 // The real services of the platform the program runs on.
-Servizi ServiziDiSistema();
+Servizi ServiziDiSistema(const Regione& regione);

@@ -1,5 +1,4 @@
 #include "exchange/invia_calcolatrice.h"
-#include "exchange/notazione_tasti.h"
 #include "exchange/scelta_calcolatrice.h"
 
 #include <QSignalSpy>
@@ -12,18 +11,48 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(NotazioneTasti, OgniCarattereArrivaComeMostratoEIlMalformatoNonSiDigita) {
-    std::string testo = "°µ";
-    std::vector<Tasto> atteso{{.carattere = U'°'}, {.carattere = U'µ'}};
-    for (char c = ' '; c <= '~'; ++c) {
-        testo += c;
-        atteso.push_back({.carattere = static_cast<char32_t>(c)});
+TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
+    const Regione punto{".", ","};
+    const struct {
+        const char* registro;
+        const char* apice;    // gnome-calculator's command line
+        const char* matecalc; // keys, "^e" for Ctrl+E, keypad keys in brackets
+        const char* xcalc;
+        const char* galculator;
+    } casi[] = {
+        {"25", "25", "[25]", "[25]", "25"},
+        {"-25", "-25", "-[25]", "[25]n", "0-25\r"},
+        {"-.5", "-0.5", "-[0.5]", "[0.5]n", "0-0.5\r"},
+        {"1E+20", "1×10²⁰", "[1]^e20", "[1*10]^[20]\r", "1*10000000000*10000000000\r"},
+        {"-1.5E-07", "-1.5×10⁻⁷", "-[1.5]^e-7", "[1.5]n[/10]^[7]\r", "0-1.5/10000000\r"},
+        {"2E+00", "2", "[2]", "[2]", "2"},
+        {"1,234.5", "1234.5", "[1234.5]", "[1234.5]", "1234.5"},
+    };
+    const auto scrivi = [](const std::vector<Tasto>& tasti) {
+        std::string testo;
+        bool tastierino = false;
+        for (const Tasto& t : tasti) {
+            if (t.tastierino != tastierino) {
+                testo += t.tastierino ? "[" : "]";
+                tastierino = t.tastierino;
+            }
+            testo += t.controllo ? "^" : "";
+            testo += static_cast<char>(t.carattere);
+        }
+        return testo + (tastierino ? "]" : "");
+    };
+    for (const auto& caso : casi) {
+        const auto numero = ScomponiNumeroLocale(caso.registro, punto);
+        ASSERT_TRUE(numero) << caso.registro;
+        EXPECT_EQ(ScriviPerArgomento(*numero, ModoScrittura::Apice, "."), caso.apice);
+        EXPECT_EQ(scrivi(TastiPer(*numero, ModoScrittura::MateCalc)), caso.matecalc);
+        EXPECT_EQ(scrivi(TastiPer(*numero, ModoScrittura::Xcalc)), caso.xcalc);
+        EXPECT_EQ(scrivi(TastiPer(*numero, ModoScrittura::Galculator)), caso.galculator);
     }
-    EXPECT_EQ(InterpretaNotazioneTasti(InNotazioneTasti(testo)), atteso);
-    for (const char* malformato : {"(", "a)", "{", "{}", "}", "[", "]", "{NONESISTE}", "1+",
-                                   "((a))", "+(a^)", "\xC3", "\xFF"}) {
-        EXPECT_FALSE(InterpretaNotazioneTasti(malformato)) << malformato;
-    }
+    const auto virgola = ScomponiNumeroLocale("-12,5E+3", {",", "."});
+    ASSERT_TRUE(virgola);
+    EXPECT_EQ(ScriviPerArgomento(*virgola, ModoScrittura::Testo, ","), "-12,5E+3");
+    EXPECT_EQ(scrivi(TastiPer(*virgola, ModoScrittura::MateCalc)), "-[12.5]^e3");
 }
 
 TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
@@ -37,7 +66,7 @@ TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
         std::vector<std::string> argomenti;
     } casi[] = {
         {X11, AllAvvio, {"xcalc", "gnome-calculator"}, "gnome-calculator", {"--equation=-25"}},
-        {X11, DaDigitare, {"kcalc", "qalculate-qt"}, "kcalc", {}},
+        {X11, AllAvvio, {"kcalc", "qalculate-qt"}, "qalculate-qt", {" -25"}},
         {X11, AllAvvio, {"qalculate-qt", "qalculate-gtk"}, "qalculate-qt", {" -25"}},
         {X11, AllAvvio, {"qalculate-gtk", "galculator"}, "qalculate-gtk", {" -25"}},
         {X11, DaDigitare, {"galculator", "mate-calc"}, "galculator", {}},
@@ -51,8 +80,8 @@ TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
         const auto trova = [&caso](const std::string& p) {
             return caso.installati.contains(p) ? "/usr/bin/" + p : std::string();
         };
-        const auto comando =
-            ScegliCalcolatrice(CandidatiPredefiniti(), caso.sessione, trova, "-25");
+        const auto comando = ScegliCalcolatrice(CandidatiPredefiniti(), caso.sessione, trova,
+                                                *ScomponiNumeroLocale("-25", {}), ".");
         ASSERT_EQ(comando.has_value(), !caso.programma.empty()) << caso.programma;
         if (comando) {
             EXPECT_EQ(std::tie(comando->programma, comando->argomenti, comando->consegna),
@@ -73,9 +102,9 @@ public:
         attiva = ++controlli > finestraAl && finestraAl >= 0;
         return attiva;
     }
-    bool Digita(std::int64_t processo, const std::string& notazione) override {
+    bool Digita(std::int64_t processo, const std::string& testo) override {
         EXPECT_TRUE(attiva && processo == avvio->processo) << "typed into an inactive window";
-        digitati.push_back(notazione);
+        digitati.push_back(testo);
         return true;
     }
 
@@ -95,7 +124,7 @@ TEST(InvioCalcolatrice, AvvioAttesaDellaFinestraEConsegna) {
         int controlli; // -1: until the wait is over
         std::vector<std::string> digitati;
     } casi[] = {
-        {AvvioCalcolatrice{42, DaDigitare}, 3, true, 4, {"1E{+}20"}},
+        {AvvioCalcolatrice{42, DaDigitare}, 3, true, 4, {"1E+20"}},
         {AvvioCalcolatrice{42, DaDigitare}, -1, false, -1, {}},
         {std::nullopt, 0, false, 0, {}},
         {AvvioCalcolatrice{42, AllAvvio}, 0, true, 0, {}},

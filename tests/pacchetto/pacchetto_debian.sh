@@ -80,7 +80,7 @@ grep -q '<launchable type="desktop-id">brevanto.desktop</launchable>' \
 # The dependencies come from the program's libraries, so the Qt 6 ones must be there.
 dipendenze=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $dipendenze"
-for libreria in libqt6core6 libqt6gui6 libqt6widgets6; do
+for libreria in libqt6core6 libqt6gui6 libqt6widgets6 libxres1; do
     grep -Eq "(^|, )$libreria( |,|$)" <<<"$dipendenze" || fallito "$libreria not in Depends"
 done
 raccomandati=$(dpkg-deb -f "$deb" Recommends)

@@ -20,12 +20,13 @@ class CalcolatriceFinta : public PiattaformaCalcolatrice {
 public:
     std::optional<AvvioCalcolatrice> Avvia(const std::string& t) override {
         avvii.push_back(t);
-        return AvvioCalcolatrice{42, ConsegnaNumero::AllAvvio};
+        return avvio;
     }
     bool FinestraAttiva(std::int64_t) override { return true; }
     bool Digita(std::int64_t, const std::string&) override { return true; }
 
     std::vector<std::string> avvii;
+    std::optional<AvvioCalcolatrice> avvio = AvvioCalcolatrice{42, ConsegnaNumero::AllAvvio};
 };
 
 struct ServiziFinti {

@@ -28,7 +28,7 @@ TEST(Storico, AvvioRiepiloghiESelezione) {
     EXPECT_EQ(f.Registro(), "42");
     // A code without a line changes nothing; a written line is selected and shown.
     f.Lista()->ImpostaRigaCorrente(0);
-    for (const qint16 codice : std::initializer_list<qint16>{2, 11, 24, 34, 94, 100, -1}) {
+    for (const qint16 codice : std::initializer_list<qint16>{2, 11, 24, 34, 93, 100, -1}) {
         f.finestra.ScriviStorico(codice, 1);
     }
     EXPECT_EQ(f.Lista()->Conta(), 14);
@@ -274,6 +274,11 @@ TEST(Scambio, CopiaIncollaECalcolatrice) {
     f.Tasto(Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(f.servizi.calcolatrice->avvii, std::vector<std::string>{"1E+20"});
     EXPECT_EQ(f.Lista()->Conta(), 0);
+    // No calculator installed: the user is told.
+    f.servizi.calcolatrice->avvio = std::nullopt;
+    f.Tasto(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(f.UltimaRiga(), "Calcolatrice non disponibile !");
+    EXPECT_EQ(f.Registro(), "1E+20");
 }
 
 QByteArray Contenuto(const QString& percorso) {

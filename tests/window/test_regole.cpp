@@ -79,7 +79,8 @@ TEST(RigheStorico, OgniCodiceEQuelliSenzaRiga) {
         {22, {77, "25 [°C] = 77.0 [°F]"}}, {23, {298.15, "25 [°C] = 298.15 [K]"}},
         {30, {5, "25 [Ohm] = Errore"}}, {31, {5, "25 [°C] = Errore"}},
         {32, {5, "25 [°C] = Errore"}}, {33, {5, "25 [°C] = Errore"}},
-        {95, {0, "Salvataggio non riuscito !"}}, {96, {0, "B = 0 !"}}, {97, {0, "B > 0 !"}},
+        {94, {0, "Calcolatrice non disponibile !"}}, {95, {0, "Salvataggio non riuscito !"}},
+        {96, {0, "B = 0 !"}}, {97, {0, "B > 0 !"}},
         {98, {0, "R0 > 0 !"}}, {99, {0, "R0 = 0 !"}}};
     // clang-format on
     for (int codice = -32768; codice <= 32767; ++codice) {

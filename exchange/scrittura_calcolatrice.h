@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/testi_numerici.h"
+
+#include <string>
+#include <vector>
+
+// How a calculator reads a number. Each one has its own notation for the sign and the
+// exponent, and some have none, so the value is built there with exact operations.
+enum class ModoScrittura {
+    Testo,      // on the command line, with an E exponent: qalculate
+    Apice,      // on the command line, "×10" and a superscript exponent: gnome-calculator
+    MateCalc,   // typed: Ctrl+E starts the exponent, which the calculator shows raised
+    Xcalc,      // typed on the keypad: "n" negates, the exponent is × or ÷ 10^n
+    Galculator, // typed: no sign or exponent key, so 0 − x and × or ÷ by 10…0, then =
+};
+
+// One key: a character as itself, or the numeric keypad's key for a digit, ".", "*" or
+// "/"; "\r" is Enter.
+struct Tasto {
+    char32_t carattere = 0;
+    bool tastierino = false;
+    bool controllo = false;
+
+    bool operator==(const Tasto&) const = default;
+};
+
+// The number as the calculator takes it on its command line, the decimal separator the
+// region's, as the calculator shares the region.
+std::string ScriviPerArgomento(const NumeroScomposto& numero, ModoScrittura modo,
+                               const std::string& decimale);
+
+// The keys that make the calculator show the number.
+std::vector<Tasto> TastiPer(const NumeroScomposto& numero, ModoScrittura modo);
