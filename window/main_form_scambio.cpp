@@ -1,9 +1,9 @@
 // The edit menu: clipboard copy and paste, and sending the register to the calculator.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "exchange/copia_incolla.h"
 #include "exchange/invia_calcolatrice.h"
-#include "lista_storico.h"
+#include "window/lista_storico.h"
 
 void MainForm::MenuCopia_Click() {
     std::vector<std::string> righe;
