@@ -14,7 +14,6 @@ struct TastoEsatto {
     Comando comando;
 };
 
-// clang-format off
 const TastoEsatto ESATTI[] = {
     {Qt::Key_Delete, Qt::NoModifier, {Schiera::Tasto, TASTO_C}},
     {Qt::Key_Delete, Qt::ShiftModifier, {Schiera::Tasto, TASTO_CLEAR}},
@@ -22,7 +21,6 @@ const TastoEsatto ESATTI[] = {
     {Qt::Key_F3, Qt::NoModifier, {Schiera::Operazione, OPERAZIONE_C_IN_OHM}},
     {Qt::Key_F4, Qt::NoModifier, {Schiera::Operazione, OPERAZIONE_C_IN_F}},
 };
-// clang-format on
 
 // Keys that type a character, besides the digits: they act with or without Shift (some
 // layouts need it for them); with Ctrl or Alt they belong to the menus.
