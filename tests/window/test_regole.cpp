@@ -47,23 +47,17 @@ TEST(MappaTasti, ModificatoriConfrontatiInteriOLiberiPerICaratteri) {
     const Qt::KeyboardModifiers nessuno = Qt::NoModifier, shift = Qt::ShiftModifier,
                                 ctrl = Qt::ControlModifier, alt = Qt::AltModifier,
                                 tastierino = Qt::KeypadModifier;
+    // The widget tests press the plain keys; these are the modifier rules around them.
     // clang-format off
     const std::tuple<int, Qt::KeyboardModifiers, std::optional<Comando>> casi[] = {
-        {Qt::Key_Delete, nessuno, tasto(TASTO_C)}, {Qt::Key_Delete, shift, tasto(TASTO_CLEAR)},
-        {Qt::Key_Delete, tastierino, tasto(TASTO_C)}, {Qt::Key_Delete, ctrl, {}},
-        {Qt::Key_Delete, alt, {}}, {Qt::Key_Delete, shift | ctrl, {}},
-        {Qt::Key_F2, nessuno, operazione(OPERAZIONE_OHM_IN_C)},
-        {Qt::Key_F3, nessuno, operazione(OPERAZIONE_C_IN_OHM)},
-        {Qt::Key_F4, nessuno, operazione(OPERAZIONE_C_IN_F)}, {Qt::Key_F2, shift, {}},
-        {Qt::Key_F3, ctrl, {}}, {Qt::Key_F1, nessuno, {}}, {Qt::Key_F5, nessuno, {}},
+        {Qt::Key_Delete, tastierino, tasto(TASTO_C)}, {Qt::Key_Delete, alt, {}},
+        {Qt::Key_Delete, shift | ctrl, {}}, {Qt::Key_F3, ctrl, {}}, {Qt::Key_F2, alt, {}},
+        {Qt::Key_F4, tastierino, operazione(OPERAZIONE_C_IN_F)}, {Qt::Key_F1, nessuno, {}},
         // Characters: Shift and the keypad do not matter, Ctrl and Alt leave them to the menus.
-        {Qt::Key_0, nessuno, tasto(0)}, {Qt::Key_5, tastierino, tasto(5)}, {Qt::Key_9, shift, tasto(9)},
-        {Qt::Key_Comma, nessuno, tasto(TASTO_PUNTO)}, {Qt::Key_Period, tastierino, tasto(TASTO_PUNTO)},
-        {Qt::Key_Minus, nessuno, tasto(TASTO_SEGNO)}, {Qt::Key_Backspace, shift, tasto(TASTO_BACK)},
-        {Qt::Key_R, nessuno, par(PAR_R0)}, {Qt::Key_R, shift, par(PAR_R0)}, {Qt::Key_B, shift, par(PAR_B)},
-        {Qt::Key_C, ctrl, {}}, {Qt::Key_5, ctrl, {}}, {Qt::Key_R, alt, {}}, {Qt::Key_Plus, nessuno, {}},
-        {Qt::Key_Return, nessuno, {}}, {Qt::Key_X, nessuno, {}}, {Qt::Key_Slash, nessuno, {}},
-        {Qt::Key_Colon, nessuno, {}}, {Qt::Key_Space, nessuno, {}}};
+        {Qt::Key_5, tastierino, tasto(5)}, {Qt::Key_9, shift, tasto(9)},
+        {Qt::Key_Period, tastierino, tasto(TASTO_PUNTO)}, {Qt::Key_Backspace, shift, tasto(TASTO_BACK)},
+        {Qt::Key_R, shift, par(PAR_R0)}, {Qt::Key_B, shift, par(PAR_B)}, {Qt::Key_5, ctrl, {}},
+        {Qt::Key_R, alt, {}}, {Qt::Key_Minus, ctrl, {}}, {Qt::Key_Plus, nessuno, {}}};
     // clang-format on
     for (const auto& [codice, modificatori, atteso] : casi) {
         EXPECT_EQ(ComandoDelTasto(codice, modificatori), atteso)
