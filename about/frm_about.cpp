@@ -2,12 +2,12 @@
 
 #include "about/componi_versione.h"
 #include "about/informazioni_prodotto.h"
+#include "resources/aspetto.h"
 #include "resources/risorse.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFont>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -19,16 +19,8 @@ namespace {
 
 const QColor BLU_SCURO(0, 0, 128);
 
-// Positions are laid out in twips, 15 to the pixel at 96 dots per inch.
-QRect DaTwip(int sinistra, int alto, int larghezza, int altezza) {
-    return {sinistra / 15, alto / 15, larghezza / 15, altezza / 15};
-}
-
+// The program substitutes Arial's metric twin where Arial is missing.
 QFont Arial(qreal punti, bool grassetto) {
-    // Where Arial is missing, its metric twin keeps the texts inside their boxes.
-    if (!QFont::substitutes(QStringLiteral("Arial")).contains(QStringLiteral("Liberation Sans"))) {
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    }
     QFont carattere(QStringLiteral("Arial"));
     carattere.setPointSizeF(punti);
     carattere.setBold(grassetto);
@@ -46,16 +38,6 @@ QLabel* CreaEtichetta(QWidget* finestra, const char* nome, QRect posizione, cons
     tavolozza.setColor(QPalette::WindowText, colore);
     etichetta->setPalette(tavolozza);
     return etichetta;
-}
-
-void CreaLinea(QWidget* finestra, const char* nome, int x1, int x2, int y, const QColor& colore) {
-    auto* linea = new QFrame(finestra);
-    linea->setObjectName(QString::fromLatin1(nome));
-    linea->setGeometry(x1 / 15, y / 15, (x2 - x1) / 15, 1);
-    linea->setAutoFillBackground(true);
-    QPalette tavolozza = linea->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    linea->setPalette(tavolozza);
 }
 
 } // namespace
@@ -82,30 +64,30 @@ Frm_About::Frm_About(QWidget* finestraPrincipale)
 void Frm_About::CreaControlli() {
     imgLogo_ = new QLabel(this);
     imgLogo_->setObjectName(QStringLiteral("Img_Logo"));
-    imgLogo_->setGeometry(DaTwip(0, 0, 6195, 1155));
+    imgLogo_->setGeometry(RettangoloTwip(0, 0, 6195, 1155));
     imgLogo_->setPixmap(CaricaImmagine(QString::fromLatin1(PERCORSO_LOGO), devicePixelRatioF()));
 
     const Qt::Alignment centrato = Qt::AlignHCenter | Qt::AlignTop;
-    lblProductName_ = CreaEtichetta(this, "lblProductName", DaTwip(0, 120, 6135, 735), Qt::white,
-                                    Arial(24, true), centrato);
-    lblVersion_ = CreaEtichetta(this, "lblVersion", DaTwip(0, 720, 6210, 240), Qt::white,
+    lblProductName_ = CreaEtichetta(this, "lblProductName", RettangoloTwip(0, 120, 6135, 735),
+                                    Qt::white, Arial(24, true), centrato);
+    lblVersion_ = CreaEtichetta(this, "lblVersion", RettangoloTwip(0, 720, 6210, 240), Qt::white,
                                 Arial(8.25, true), centrato);
-    labCopy_ = CreaEtichetta(this, "Lab_copy", DaTwip(0, 1275, 6255, 285), BLU_SCURO,
+    labCopy_ = CreaEtichetta(this, "Lab_copy", RettangoloTwip(0, 1275, 6255, 285), BLU_SCURO,
                              Arial(9.75, true), centrato);
-    labWarning_ = CreaEtichetta(this, "Lab_Warning", DaTwip(120, 1920, 4335, 975), BLU_SCURO,
-                                Arial(8.25, false), Qt::AlignLeft | Qt::AlignTop);
+    labWarning_ = CreaEtichetta(this, "Lab_Warning", RettangoloTwip(120, 1920, 4335, 975),
+                                BLU_SCURO, Arial(8.25, false), Qt::AlignLeft | Qt::AlignTop);
     labWarning_->setWordWrap(true);
 
-    CreaLinea(this, "Line1_0", 120, 6075, 1635, QColor(128, 128, 128));
-    CreaLinea(this, "Line1_1", 120, 6075, 1650, Qt::white);
+    CreaLinea(this, QStringLiteral("Line1_0"), 120, 1635, 6075, 1635, QColor(128, 128, 128));
+    CreaLinea(this, QStringLiteral("Line1_1"), 120, 1650, 6075, 1650, Qt::white);
 
     imgEMail_ = new QLabel(this);
     imgEMail_->setObjectName(QStringLiteral("Img_EMail"));
-    imgEMail_->setGeometry(DaTwip(0, 2640, 4575, 615));
+    imgEMail_->setGeometry(RettangoloTwip(0, 2640, 4575, 615));
     imgEMail_->setMouseTracking(true);
     imgEMail_->installEventFilter(this);
 
-    labEMail_ = CreaEtichetta(this, "Lab_EMail", DaTwip(120, 3000, 2415, 210), BLU_SCURO,
+    labEMail_ = CreaEtichetta(this, "Lab_EMail", RettangoloTwip(120, 3000, 2415, 210), BLU_SCURO,
                               Arial(8.25, false), Qt::AlignLeft | Qt::AlignTop);
     labEMail_->setText(indirizzo_);
     labEMail_->adjustSize();
@@ -114,7 +96,7 @@ void Frm_About::CreaControlli() {
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(DaTwip(4800, 2850, 1260, 345));
+    cmdOK_->setGeometry(RettangoloTwip(4800, 2850, 1260, 345));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &Frm_About::Chiudi);
 }

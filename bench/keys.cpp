@@ -1,13 +1,13 @@
 // Time per key and per conversion handled by the main window, through real key events
 // (offscreen), with an empty history and with 100 000 history lines.
 #include "core/parametri_ntc.h"
-#include "window/caratteri.h"
+#include "window/avvio.h"
+#include "window/lista_storico.h"
 #include "window/main_form.h"
 #include "window/servizi.h"
 
-#include "window/lista_storico.h"
 #include <QApplication>
-
+#include <QLabel>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -15,13 +15,17 @@ namespace {
 
 MainForm* finestra = nullptr;
 
+QLabel* Registro() {
+    return finestra->findChild<QLabel*>(QStringLiteral("Display"));
+}
+
 void PreparaStorico(int righe) {
     auto* lista = finestra->findChild<ListaStorico*>(QStringLiteral("Lst_Storico"));
     lista->Svuota();
     for (int i = 0; i < righe; ++i) {
         lista->Aggiungi(QStringLiteral("25 [°C] = 10000.0 [Ohm]"));
     }
-    finestra->ImpostaRegistro(QStringLiteral("0"));
+    Registro()->setText(QStringLiteral("0"));
 }
 
 // A digit and Backspace: two keys per iteration, the register stays short.
@@ -39,7 +43,7 @@ void Conversione(benchmark::State& stato) {
     PreparaStorico(static_cast<int>(stato.range(0)));
     ParametriCorrenti() = ParametriNTC{10000, 3950};
     for ([[maybe_unused]] auto _ : stato) {
-        finestra->ImpostaRegistro(QStringLiteral("25"));
+        Registro()->setText(QStringLiteral("25"));
         QTest::keyClick(finestra, Qt::Key_F3);
     }
     stato.SetItemsProcessed(stato.iterations());

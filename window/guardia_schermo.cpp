@@ -1,4 +1,4 @@
-#include "guardia_schermo.h"
+#include "window/guardia_schermo.h"
 
 #include <QByteArray>
 #include <QString>

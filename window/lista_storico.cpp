@@ -1,4 +1,4 @@
-#include "lista_storico.h"
+#include "window/lista_storico.h"
 
 #include <QHeaderView>
 #include <QStyle>

@@ -1,9 +1,7 @@
-#include "caratteri.h"
-#include "files/traduzione_qt.h"
-#include "guardia_schermo.h"
-#include "main_form.h"
-#include "regione_sistema.h"
-#include "servizi.h"
+#include "window/avvio.h"
+#include "window/guardia_schermo.h"
+#include "window/main_form.h"
+#include "window/servizi.h"
 
 #include <QApplication>
 
@@ -16,9 +14,7 @@ int main(int argc, char* argv[]) {
     auto guardia = std::make_unique<GuardiaSchermo>();
     QApplication applicazione(argc, argv);
     guardia.reset();
-    CaricaTraduzioneQt(applicazione);
-    RegistraSostituzioniCaratteri();
-    const Regione regione = RegioneDiSistema();
+    const Regione regione = PreparaApplicazione(applicazione);
     MainForm finestra(regione, ServiziDiSistema(regione));
     finestra.show();
     return QApplication::exec();

@@ -1,8 +1,7 @@
 // The main window's life: creation, the load step, activation and exit.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "about/frm_about.h"
-#include "anteprima_tasti.h"
 #include "core/parametri_ntc.h"
 #include "exchange/invia_calcolatrice.h"
 #include "files/dialogo_comune.h"
@@ -31,7 +30,7 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
     CostruisciMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    qApp->installEventFilter(new AnteprimaTasti(*this));
+    qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainForm::AttivazioneCambiata);
     connect(inviaCalcolatrice_, &InviaCalcolatrice::Concluso, this,
             &MainForm::InvioCalcolatriceConcluso);
@@ -99,18 +98,4 @@ void MainForm::MenuAbout_Click() {
         frmAbout_ = std::make_unique<Frm_About>(this);
     }
     frmAbout_->Apri();
-}
-
-void MainForm::Esegui(const Comando& comando) {
-    switch (comando.schiera) {
-    case Schiera::Tasto:
-        Cmd_Tasto_Click(comando.indice);
-        break;
-    case Schiera::Par:
-        Cmd_Par_Click(comando.indice);
-        break;
-    case Schiera::Operazione:
-        Cmd_Operazione_Click(comando.indice);
-        break;
-    }
 }

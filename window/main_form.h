@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/regione.h"
-#include "mappa_tasti.h"
-#include "servizi.h"
+#include "window/mappa_tasti.h"
+#include "window/servizi.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -18,13 +18,20 @@ class QWidget;
 class QWindow;
 
 // The calculator's main window: the entry register, the keypad, the parameter and
-// conversion buttons, the history list and the menus.
+// conversion buttons, the history list and the menus. Tests drive it through its
+// controls, keys and menu actions, found by their object names.
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
     MainForm(const Regione& regione, Servizi servizi);
     ~MainForm() override;
 
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    // Runs the keyboard map on every key meant for a widget of this window.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
     // The entry register: the text of Display.
     QString Registro() const;
     void ImpostaRegistro(const QString& testo);
@@ -48,10 +55,6 @@ public:
     void MenuInviaCalc_Click();
     void InvioCalcolatriceConcluso(bool consegnato);
 
-protected:
-    void closeEvent(QCloseEvent* evento) override;
-
-private:
     void AttivazioneCambiata(QWindow* finestra);
     void CostruisciControlli();
     void CostruisciMenu();

@@ -1,16 +1,16 @@
 // The four conversion buttons.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "core/conversioni.h"
 #include "core/testi_numerici.h"
-
-#include "lista_storico.h"
+#include "window/lista_storico.h"
+#include "window/righe_storico.h"
 
 void MainForm::Cmd_Operazione_Click(qint16 indice) {
     if (Registro() == QStringLiteral("Errore")) {
         ImpostaRegistro(QStringLiteral("0"));
     }
-    if (indice >= 0 && indice <= 3) {
+    if (indice >= 0 && indice < NUMERO_OPERAZIONI) {
         // A register that is no number, or lies beyond single precision, is a failure
         // like any other, not an input of 0.
         double risultato = ERRORE_CALCOLO;
@@ -19,13 +19,13 @@ void MainForm::Cmd_Operazione_Click(qint16 indice) {
         if (x) {
             const ParametriNTC& p = ParametriCorrenti();
             switch (indice) {
-            case 0:
+            case OPERAZIONE_OHM_IN_C:
                 risultato = CalcolaTemperatura(p, *x);
                 break;
-            case 1:
+            case OPERAZIONE_C_IN_OHM:
                 risultato = CalcolaOhm(p, *x);
                 break;
-            case 2:
+            case OPERAZIONE_C_IN_F:
                 risultato = ConvertiTemperatura(*x, "F");
                 break;
             default:
@@ -34,16 +34,16 @@ void MainForm::Cmd_Operazione_Click(qint16 indice) {
             }
         }
         if (risultato == ERRORE_CALCOLO) {
-            ScriviStorico(static_cast<qint16>(30 + indice), 0);
+            ScriviStorico(static_cast<qint16>(STORICO_ERRORE + indice), 0);
             ImpostaRegistro(QStringLiteral("Errore"));
         } else if (risultato == ERRORE_R0) {
-            ScriviStorico(99, 0);
+            ScriviStorico(STORICO_R0_ZERO, 0);
             ImpostaRegistro(QStringLiteral("Errore"));
         } else if (risultato == ERRORE_B) {
-            ScriviStorico(96, 0);
+            ScriviStorico(STORICO_B_ZERO, 0);
             ImpostaRegistro(QStringLiteral("Errore"));
         } else {
-            ScriviStorico(static_cast<qint16>(20 + indice), risultato);
+            ScriviStorico(static_cast<qint16>(STORICO_RISULTATO + indice), risultato);
             ImpostaRegistro(QString::fromStdString(FormattaNumero(risultato, regione_)));
         }
     }

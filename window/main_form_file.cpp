@@ -1,9 +1,10 @@
 // The file menu: loading and saving parameter sets.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "core/parametri_ntc.h"
 #include "files/dialoghi_file.h"
 #include "profilo/file_ntc.h"
+#include "window/righe_storico.h"
 
 void MainForm::MenuApri_Click() {
     const auto nome = DialogoApri(*comDialog_);
@@ -17,6 +18,6 @@ void MainForm::MenuSalva_Click() {
     const auto nome = DialogoSalva(*comDialog_);
     // A failed save leaves the file as it was; the user must not believe it kept.
     if (!nome.empty() && !SalvaParametri(nome, ParametriCorrenti())) {
-        ScriviStorico(95, 0);
+        ScriviStorico(STORICO_SALVATAGGIO_FALLITO, 0);
     }
 }

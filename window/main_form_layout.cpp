@@ -1,9 +1,10 @@
 // Building the main window: its controls, their stacking and tab order, and the menus.
-#include "main_form.h"
+#include "window/main_form.h"
 
-#include "lista_storico.h"
+#include "resources/aspetto.h"
 #include "resources/risorse.h"
-#include "tabella_pulsanti.h"
+#include "window/lista_storico.h"
+#include "window/tabella_pulsanti.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,28 +19,6 @@ namespace {
 constexpr int LARGHEZZA_CLIENTE = 546;
 constexpr int ALTEZZA_CLIENTE = 361;
 
-QWidget* Linea(QWidget* genitore, const QString& nome, int x1, int y1, int x2, int y2,
-               const QColor& colore) {
-    auto* linea = new QWidget(genitore);
-    linea->setObjectName(nome);
-    const int x = Px(std::min(x1, x2));
-    const int y = Px(std::min(y1, y2));
-    linea->setGeometry(x, y, std::max(1, Px(std::max(x1, x2)) - x),
-                       std::max(1, Px(std::max(y1, y2)) - y));
-    linea->setAutoFillBackground(true);
-    QPalette tavolozza = linea->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    linea->setPalette(tavolozza);
-    return linea;
-}
-
-void Sfondo(QWidget* controllo, const QColor& colore) {
-    controllo->setAutoFillBackground(true);
-    QPalette tavolozza = controllo->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    controllo->setPalette(tavolozza);
-}
-
 } // namespace
 
 void MainForm::CostruisciControlli() {
@@ -50,13 +29,13 @@ void MainForm::CostruisciControlli() {
 
     auto* picPar = new QWidget(cliente);
     picPar->setObjectName(QStringLiteral("Pic_Par"));
-    picPar->setGeometry(Px(120), Px(120), Px(3855), Px(1815));
+    picPar->setGeometry(RettangoloTwip(120, 120, 3855, 1815));
     picPar->setFocusPolicy(Qt::TabFocus);
-    Sfondo(picPar, QColor(192, 192, 192));
+    ImpostaSfondo(picPar, QColor(192, 192, 192));
 
-    cmdTasto_.resize(17);
-    cmdPar_.resize(2);
-    cmdOperazione_.resize(4);
+    cmdTasto_.resize(NUMERO_TASTI);
+    cmdPar_.resize(NUMERO_PAR);
+    cmdOperazione_.resize(NUMERO_OPERAZIONI);
     QVector<QWidget*> perTab(25);
     QVector<QWidget*> ordine; // creation order: earlier lies above later
     for (const Pulsante& p : PULSANTI) {
@@ -65,7 +44,7 @@ void MainForm::CostruisciControlli() {
         // Qt hands screen readers the caption as the button's name, the tooltip as its
         // description.
         pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
-        pulsante->setGeometry(Px(p.sinistra), Px(p.alto), Px(p.larghezza), Px(p.altezza));
+        pulsante->setGeometry(RettangoloTwip(p.sinistra, p.alto, p.larghezza, p.altezza));
         pulsante->setAutoDefault(false);
         const qint16 indice = p.indice;
         switch (p.schiera) {
@@ -98,17 +77,17 @@ void MainForm::CostruisciControlli() {
 
     auto* imgEquazione = new QLabel(picPar);
     imgEquazione->setObjectName(QStringLiteral("Img_Equazione"));
-    imgEquazione->setGeometry(Px(105), Px(120), Px(3540), Px(1020));
+    imgEquazione->setGeometry(RettangoloTwip(105, 120, 3540, 1020));
     imgEquazione->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgEquazione->setLineWidth(1);
     imgEquazione->setPixmap(
         CaricaImmagine(QString::fromLatin1(PERCORSO_EQUAZIONE), devicePixelRatioF()));
-    cmdPar_[0]->raise();
-    cmdPar_[1]->raise();
+    cmdPar_[PAR_R0]->raise();
+    cmdPar_[PAR_B]->raise();
 
     lstStorico_ = new ListaStorico(cliente);
     lstStorico_->setObjectName(QStringLiteral("Lst_Storico"));
-    lstStorico_->setGeometry(Px(4200), Px(120), Px(3855), Px(5130));
+    lstStorico_->setGeometry(RettangoloTwip(4200, 120, 3855, 5130));
     lstStorico_->setAccessibleName(QStringLiteral("Storico"));
     lstStorico_->setAccessibleDescription(
         QStringLiteral("Parametri inseriti e risultati delle conversioni"));
@@ -119,20 +98,21 @@ void MainForm::CostruisciControlli() {
     display_->setObjectName(QStringLiteral("Display"));
     display_->setAccessibleDescription(QStringLiteral("Numero in composizione"));
     ImpostaRegistro(QStringLiteral("0"));
-    display_->setGeometry(Px(120), Px(2040), Px(3840), Px(375));
+    display_->setGeometry(RettangoloTwip(120, 2040, 3840, 375));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     display_->setFrameStyle(QFrame::Box | QFrame::Plain);
     display_->setLineWidth(1);
     display_->setFont(QFont(QStringLiteral("Arial Narrow"), 12));
-    Sfondo(display_, bianco);
+    ImpostaSfondo(display_, bianco);
 
     ordine << picPar << lstStorico_ << cmdTasto_[1]
-           << Linea(cliente, QStringLiteral("LinPar5"), 3960, 3105, 120, 3105, grigio)
-           << Linea(cliente, QStringLiteral("LinPar4"), 3960, 3120, 120, 3120, bianco)
-           << Linea(cliente, QStringLiteral("LinPar1"), 4095, 120, 4095, 5280, bianco)
-           << Linea(cliente, QStringLiteral("LinPar0"), 4080, 120, 4080, 5280, grigio)
-           << Linea(cliente, QStringLiteral("LinPar2"), 2295, 3120, 2295, 5280, bianco) << display_
-           << Linea(cliente, QStringLiteral("LinPar3"), 2280, 3120, 2280, 5280, grigio);
+           << CreaLinea(cliente, QStringLiteral("LinPar5"), 3960, 3105, 120, 3105, grigio)
+           << CreaLinea(cliente, QStringLiteral("LinPar4"), 3960, 3120, 120, 3120, bianco)
+           << CreaLinea(cliente, QStringLiteral("LinPar1"), 4095, 120, 4095, 5280, bianco)
+           << CreaLinea(cliente, QStringLiteral("LinPar0"), 4080, 120, 4080, 5280, grigio)
+           << CreaLinea(cliente, QStringLiteral("LinPar2"), 2295, 3120, 2295, 5280, bianco)
+           << display_
+           << CreaLinea(cliente, QStringLiteral("LinPar3"), 2280, 3120, 2280, 5280, grigio);
     std::for_each(ordine.rbegin(), ordine.rend(), [](QWidget* w) { w->raise(); });
 
     perTab[23] = lstStorico_;

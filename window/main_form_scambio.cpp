@@ -1,9 +1,10 @@
 // The edit menu: clipboard copy and paste, and sending the register to the calculator.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "exchange/copia_incolla.h"
 #include "exchange/invia_calcolatrice.h"
-#include "lista_storico.h"
+#include "window/lista_storico.h"
+#include "window/righe_storico.h"
 
 void MainForm::MenuCopia_Click() {
     std::vector<std::string> righe;
@@ -34,6 +35,6 @@ void MainForm::InvioCalcolatriceConcluso(bool consegnato) {
     // Nothing was typed: no calculator is installed, its window never came up, or it
     // lost the focus while the number was being typed.
     if (!consegnato) {
-        ScriviStorico(94, 0);
+        ScriviStorico(STORICO_CALCOLATRICE_NON_DISPONIBILE, 0);
     }
 }

@@ -1,9 +1,9 @@
 // The history list: the parameter summary and the coded lines.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "core/parametri_ntc.h"
-#include "lista_storico.h"
-#include "righe_storico.h"
+#include "window/lista_storico.h"
+#include "window/righe_storico.h"
 
 void MainForm::MostraParametri(qint16 flag) {
     if (flag == -1) {

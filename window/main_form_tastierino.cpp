@@ -1,11 +1,12 @@
 // The keypad and the two parameter buttons.
-#include "main_form.h"
+#include "window/main_form.h"
 
 #include "core/parametri_ntc.h"
 #include "core/testi_numerici.h"
-#include "registro.h"
+#include "window/lista_storico.h"
+#include "window/registro.h"
+#include "window/righe_storico.h"
 
-#include "lista_storico.h"
 #include <QPushButton>
 
 void MainForm::Cmd_Tasto_Click(qint16 indice) {
@@ -22,27 +23,27 @@ void MainForm::Cmd_Tasto_Click(qint16 indice) {
     case 9:
         ImpostaRegistro(PremiCifra(Registro(), cmdTasto_[indice]->text()));
         break;
-    case 10:
+    case TASTO_PUNTO:
         ImpostaRegistro(PremiPunto(Registro()));
         break;
-    case 11:
+    case TASTO_SEGNO:
         ImpostaRegistro(CambiaSegno(Registro(), regione_));
         break;
-    case 12:
+    case TASTO_CLEAR:
         lstStorico_->Svuota();
         break;
-    case 13:
+    case TASTO_C:
         ImpostaRegistro(QStringLiteral("0"));
         break;
-    case 14:
+    case TASTO_BACK:
         ImpostaRegistro(TogliUltimo(Registro()));
         break;
-    case 15:
+    case TASTO_INFO:
         MostraParametri(0);
         break;
-    case 16:
+    case TASTO_RESET:
         AzzeraParametri(ParametriCorrenti());
-        ScriviStorico(10, 0);
+        ScriviStorico(STORICO_RESET, 0);
         MostraParametri(0);
         break;
     default:
@@ -52,19 +53,19 @@ void MainForm::Cmd_Tasto_Click(qint16 indice) {
 }
 
 void MainForm::Cmd_Par_Click(qint16 indice) {
-    if (indice != 0 && indice != 1) {
+    if (indice != PAR_R0 && indice != PAR_B) {
         return;
     }
-    double& parametro = indice == 0 ? ParametriCorrenti().R0 : ParametriCorrenti().B;
+    double& parametro = indice == PAR_R0 ? ParametriCorrenti().R0 : ParametriCorrenti().B;
     // A register beyond the double range is refused like a non-positive one.
     const double valore = LeggiRegistro(Registro().toStdString(), regione_).value_or(0);
     if (valore > 0) {
         parametro = valore;
     } else {
         parametro = 0;
-        ScriviStorico(indice == 0 ? 98 : 97, 0);
+        ScriviStorico(indice == PAR_R0 ? STORICO_R0_NON_POSITIVO : STORICO_B_NON_POSITIVO, 0);
     }
-    ScriviStorico(indice, 0);
-    Cmd_Tasto_Click(13);
+    ScriviStorico(indice == PAR_R0 ? STORICO_R0 : STORICO_B, 0);
+    Cmd_Tasto_Click(TASTO_C);
     lstStorico_->setFocus();
 }

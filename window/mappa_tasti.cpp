@@ -1,37 +1,79 @@
-#include "mappa_tasti.h"
+#include "window/mappa_tasti.h"
 
-std::optional<Comando> ComandoTastoGiu(int codice, int maschera) {
-    if (codice == VK_DELETE && maschera == 0) {
-        return Comando{Schiera::Tasto, 13};
+#include <utility>
+
+namespace {
+
+constexpr Qt::KeyboardModifiers CONFRONTATI =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
+// Keys compared with their modifiers.
+struct TastoEsatto {
+    Qt::Key tasto;
+    Qt::KeyboardModifiers modificatori;
+    Comando comando;
+};
+
+const TastoEsatto ESATTI[] = {
+    {Qt::Key_Delete, Qt::NoModifier, {Schiera::Tasto, TASTO_C}},
+    {Qt::Key_Delete, Qt::ShiftModifier, {Schiera::Tasto, TASTO_CLEAR}},
+    {Qt::Key_F2, Qt::NoModifier, {Schiera::Operazione, OPERAZIONE_OHM_IN_C}},
+    {Qt::Key_F3, Qt::NoModifier, {Schiera::Operazione, OPERAZIONE_C_IN_OHM}},
+    {Qt::Key_F4, Qt::NoModifier, {Schiera::Operazione, OPERAZIONE_C_IN_F}},
+};
+
+// Keys that type a character, besides the digits: they act with or without Shift (some
+// layouts need it for them); with Ctrl or Alt they belong to the menus.
+const std::pair<Qt::Key, Comando> CARATTERI[] = {
+    {Qt::Key_Comma, {Schiera::Tasto, TASTO_PUNTO}},
+    {Qt::Key_Period, {Schiera::Tasto, TASTO_PUNTO}},
+    {Qt::Key_Minus, {Schiera::Tasto, TASTO_SEGNO}},
+    {Qt::Key_Backspace, {Schiera::Tasto, TASTO_BACK}},
+    {Qt::Key_R, {Schiera::Par, PAR_R0}},
+    {Qt::Key_B, {Schiera::Par, PAR_B}},
+};
+
+} // namespace
+
+std::optional<Comando> ComandoDelTasto(int tasto, Qt::KeyboardModifiers modificatori) {
+    const Qt::KeyboardModifiers tenuti = modificatori & CONFRONTATI;
+    const bool carattere = (tenuti & ~Qt::ShiftModifier) == Qt::NoModifier;
+    if (carattere && tasto >= Qt::Key_0 && tasto <= Qt::Key_9) {
+        return Comando{Schiera::Tasto, static_cast<qint16>(tasto - Qt::Key_0)};
     }
-    if (codice == VK_DELETE && maschera == MASCHERA_SHIFT) {
-        return Comando{Schiera::Tasto, 12};
+    for (const auto& [esatto, modificatoriEsatti, comando] : ESATTI) {
+        if (esatto == tasto && modificatoriEsatti == tenuti) {
+            return comando;
+        }
     }
-    if (maschera == 0 && codice >= VK_F2 && codice <= VK_F4) {
-        return Comando{Schiera::Operazione, static_cast<qint16>(codice - VK_F2)};
+    for (const auto& [tastoCarattere, comando] : CARATTERI) {
+        if (carattere && tastoCarattere == tasto) {
+            return comando;
+        }
     }
     return std::nullopt;
 }
 
-std::optional<Comando> ComandoCarattere(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return Comando{Schiera::Tasto, static_cast<qint16>(c - u'0')};
-    }
-    switch (c) {
-    case u',':
-    case u'.':
-        return Comando{Schiera::Tasto, 10};
-    case u'-':
-        return Comando{Schiera::Tasto, 11};
-    case u'\b':
-        return Comando{Schiera::Tasto, 14};
-    case u'R':
-    case u'r':
-        return Comando{Schiera::Par, 0};
-    case u'B':
-    case u'b':
-        return Comando{Schiera::Par, 1};
+bool TastoDelControllo(int tasto) {
+    switch (tasto) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return true;
     default:
-        return std::nullopt;
+        return false;
     }
 }

@@ -1,4 +1,4 @@
-#include "registro.h"
+#include "window/registro.h"
 
 #include "core/testi_numerici.h"
 

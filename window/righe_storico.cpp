@@ -1,6 +1,7 @@
-#include "righe_storico.h"
+#include "window/righe_storico.h"
 
 #include "core/testi_numerici.h"
+#include "window/tabella_pulsanti.h"
 
 namespace {
 
@@ -17,31 +18,32 @@ const char* const USCITA[] = {" [°C]", " [Ohm]", " [°F]", " [K]"};
 
 std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& registro,
                                    const ParametriNTC& parametri, const Regione& regione) {
-    if (codice >= 20 && codice <= 23) {
-        return registro + QString::fromUtf8(INGRESSO[codice - 20]) + Formatta(valore, regione) +
-               QString::fromUtf8(USCITA[codice - 20]);
+    if (codice >= STORICO_RISULTATO && codice < STORICO_RISULTATO + NUMERO_OPERAZIONI) {
+        return registro + QString::fromUtf8(INGRESSO[codice - STORICO_RISULTATO]) +
+               Formatta(valore, regione) + QString::fromUtf8(USCITA[codice - STORICO_RISULTATO]);
     }
-    if (codice >= 30 && codice <= 33) {
-        return registro + QString::fromUtf8(INGRESSO[codice - 30]) + QStringLiteral("Errore");
+    if (codice >= STORICO_ERRORE && codice < STORICO_ERRORE + NUMERO_OPERAZIONI) {
+        return registro + QString::fromUtf8(INGRESSO[codice - STORICO_ERRORE]) +
+               QStringLiteral("Errore");
     }
     switch (codice) {
-    case 0:
+    case STORICO_R0:
         return QStringLiteral("-> R0 = ") + Formatta(parametri.R0, regione);
-    case 1:
+    case STORICO_B:
         return QStringLiteral("-> B  = ") + Formatta(parametri.B, regione);
-    case 10:
+    case STORICO_RESET:
         return QStringLiteral("Reset eseguito");
-    case 94:
+    case STORICO_CALCOLATRICE_NON_DISPONIBILE:
         return QStringLiteral("Calcolatrice non disponibile !");
-    case 95:
+    case STORICO_SALVATAGGIO_FALLITO:
         return QStringLiteral("Salvataggio non riuscito !");
-    case 96:
+    case STORICO_B_ZERO:
         return QStringLiteral("B = 0 !");
-    case 97:
+    case STORICO_B_NON_POSITIVO:
         return QStringLiteral("B > 0 !");
-    case 98:
+    case STORICO_R0_NON_POSITIVO:
         return QStringLiteral("R0 > 0 !");
-    case 99:
+    case STORICO_R0_ZERO:
         return QStringLiteral("R0 = 0 !");
     default:
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "servizi.h"
+#include "window/servizi.h"
 
 #include "exchange/appunti_qt.h"
 #include "files/scelta_file_qt.h"

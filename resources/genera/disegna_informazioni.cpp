@@ -1,4 +1,4 @@
-#include "disegni.h"
+#include "resources/genera/disegni.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // Regenerates the PNG files of the resources from the drawings in this folder:
 //   brevanto_genera_immagini <resources folder>
 // Run it under QT_QPA_PLATFORM=offscreen (the target brevanto_rigenera_immagini does).
-#include "disegni.h"
+#include "resources/genera/disegni.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -26,6 +26,7 @@ namespace {
 
 TEST(ComponiVersioneTest, MinoreERevisioneStannoAffiancati) {
     EXPECT_EQ(ComponiVersione(1, 0, 1).toStdString(), "Versione 1.01");
+    EXPECT_EQ(ComponiVersione(1, 10, 0).toStdString(), "Versione 1.100");
     EXPECT_EQ(ComponiVersione(2, 3, 12).toStdString(), "Versione 2.312");
 }
 
@@ -68,7 +69,7 @@ protected:
 TEST_F(AboutTest, SiApreSullaPrincipaleDisabilitataESiChiudeInOgniModo) {
     auto* versione = Controllo<QLabel>("lblVersion");
     about.Apri();
-    EXPECT_EQ(versione->text(), QStringLiteral("Versione 1.01"));
+    EXPECT_EQ(versione->text(), QStringLiteral(VERSIONE_ATTESA));
     versione->setText(QStringLiteral("segno"));
     const std::pair<const char*, std::function<void()>> modi[] = {
         {"clic", [&] { QTest::mouseClick(Ok(), Qt::LeftButton); }},

@@ -1,4 +1,4 @@
-#include "ascolto_accessibile.h"
+#include "tests/window/ascolto_accessibile.h"
 
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/parametri_ntc.h"
-#include "servizi_finti.h"
+#include "tests/window/servizi_finti.h"
 #include "window/lista_storico.h"
 #include "window/main_form.h"
 
@@ -23,7 +23,10 @@ public:
 
     QWidget* Controllo(const QString& nome) { return finestra.findChild<QWidget*>(nome); }
     ListaStorico* Lista() { return finestra.findChild<ListaStorico*>("Lst_Storico"); }
-    QString Registro() const { return finestra.Registro(); }
+    QLabel* Display() { return finestra.findChild<QLabel*>("Display"); }
+    QString Registro() { return Display()->text(); }
+    // A register no keys can produce, as the handlers would find it.
+    void ImpostaRegistro(const QString& testo) { Display()->setText(testo); }
     QStringList Storico() {
         QStringList righe;
         for (int i = 0; i < Lista()->Conta(); ++i) {

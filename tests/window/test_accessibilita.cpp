@@ -1,7 +1,7 @@
 // What a screen reader finds in the register and the list, and what it is told when the
 // register changes; the buttons carry their captions and tooltips by Qt's own mapping.
-#include "ascolto_accessibile.h"
-#include "finestra_di_prova.h"
+#include "tests/window/ascolto_accessibile.h"
+#include "tests/window/finestra_di_prova.h"
 
 namespace {
 

@@ -40,33 +40,28 @@ TEST(Registro, CifraPuntoSegnoEBack) {
     EXPECT_EQ(segno("-." + enorme + "E+400"), "-0." + enorme + "E+400");
 }
 
-TEST(MappaTasti, TastiGiuConfrontanoLaMascheraIntera) {
-    const auto tasto = [](qint16 i) { return std::optional(Comando{Schiera::Tasto, i}); };
-    const auto operazione = [](qint16 i) { return std::optional(Comando{Schiera::Operazione, i}); };
-    // clang-format off
-    const std::tuple<int, int, std::optional<Comando>> casi[] = {
-        {VK_DELETE, 0, tasto(13)}, {VK_DELETE, MASCHERA_SHIFT, tasto(12)},
-        {VK_DELETE, MASCHERA_CTRL, {}}, {VK_DELETE, MASCHERA_ALT, {}},
-        {VK_DELETE, MASCHERA_SHIFT | MASCHERA_CTRL, {}}, {VK_F2, 0, operazione(0)},
-        {VK_F3, 0, operazione(1)}, {VK_F4, 0, operazione(2)}, {VK_F2, MASCHERA_SHIFT, {}},
-        {VK_F3, MASCHERA_CTRL, {}}, {VK_F4 + 1, 0, {}}, {VK_F2 - 1, 0, {}}, {8, 0, {}}};
-    // clang-format on
-    for (const auto& [codice, maschera, atteso] : casi) {
-        EXPECT_EQ(ComandoTastoGiu(codice, maschera), atteso) << codice << " " << maschera;
-    }
-}
-
-TEST(MappaTasti, Caratteri) {
+TEST(MappaTasti, ModificatoriConfrontatiInteriOLiberiPerICaratteri) {
     const auto tasto = [](qint16 i) { return std::optional(Comando{Schiera::Tasto, i}); };
     const auto par = [](qint16 i) { return std::optional(Comando{Schiera::Par, i}); };
+    const auto operazione = [](qint16 i) { return std::optional(Comando{Schiera::Operazione, i}); };
+    const Qt::KeyboardModifiers nessuno = Qt::NoModifier, shift = Qt::ShiftModifier,
+                                ctrl = Qt::ControlModifier, alt = Qt::AltModifier,
+                                tastierino = Qt::KeypadModifier;
+    // The widget tests press the plain keys; these are the modifier rules around them.
     // clang-format off
-    const std::pair<char16_t, std::optional<Comando>> casi[] = {
-        {u'0', tasto(0)}, {u'5', tasto(5)}, {u'9', tasto(9)}, {u',', tasto(10)}, {u'.', tasto(10)}, {u'-', tasto(11)}, {u'\b', tasto(14)},
-        {u'R', par(0)}, {u'r', par(0)}, {u'B', par(1)}, {u'b', par(1)}, {u'+', {}}, {u'\r', {}},
-        {u'c', {}}, {u'x', {}}, {u'/', {}}, {u':', {}}};
+    const std::tuple<int, Qt::KeyboardModifiers, std::optional<Comando>> casi[] = {
+        {Qt::Key_Delete, tastierino, tasto(TASTO_C)}, {Qt::Key_Delete, alt, {}},
+        {Qt::Key_Delete, shift | ctrl, {}}, {Qt::Key_F3, ctrl, {}}, {Qt::Key_F2, alt, {}},
+        {Qt::Key_F4, tastierino, operazione(OPERAZIONE_C_IN_F)}, {Qt::Key_F1, nessuno, {}},
+        // Characters: Shift and the keypad do not matter, Ctrl and Alt leave them to the menus.
+        {Qt::Key_5, tastierino, tasto(5)}, {Qt::Key_9, shift, tasto(9)},
+        {Qt::Key_Period, tastierino, tasto(TASTO_PUNTO)}, {Qt::Key_Backspace, shift, tasto(TASTO_BACK)},
+        {Qt::Key_R, shift, par(PAR_R0)}, {Qt::Key_B, shift, par(PAR_B)}, {Qt::Key_5, ctrl, {}},
+        {Qt::Key_R, alt, {}}, {Qt::Key_Minus, ctrl, {}}, {Qt::Key_Plus, nessuno, {}}};
     // clang-format on
-    for (const auto& [carattere, atteso] : casi) {
-        EXPECT_EQ(ComandoCarattere(carattere), atteso) << static_cast<int>(carattere);
+    for (const auto& [codice, modificatori, atteso] : casi) {
+        EXPECT_EQ(ComandoDelTasto(codice, modificatori), atteso)
+            << std::hex << codice << " " << modificatori.toInt();
     }
 }
 
@@ -74,14 +69,20 @@ TEST(RigheStorico, OgniCodiceEQuelliSenzaRiga) {
     const ParametriNTC p{4700, 3950};
     // clang-format off
     const std::map<int, std::pair<double, const char*>> righe = {
-        {0, {0, "-> R0 = 4700.0"}}, {1, {0, "-> B  = 3950.0"}}, {10, {0, "Reset eseguito"}},
-        {20, {25, "25 [Ohm] = 25.0 [°C]"}}, {21, {10000, "25 [°C] = 10000.0 [Ohm]"}},
-        {22, {77, "25 [°C] = 77.0 [°F]"}}, {23, {298.15, "25 [°C] = 298.15 [K]"}},
-        {30, {5, "25 [Ohm] = Errore"}}, {31, {5, "25 [°C] = Errore"}},
-        {32, {5, "25 [°C] = Errore"}}, {33, {5, "25 [°C] = Errore"}},
-        {94, {0, "Calcolatrice non disponibile !"}}, {95, {0, "Salvataggio non riuscito !"}},
-        {96, {0, "B = 0 !"}}, {97, {0, "B > 0 !"}},
-        {98, {0, "R0 > 0 !"}}, {99, {0, "R0 = 0 !"}}};
+        {STORICO_R0, {0, "-> R0 = 4700.0"}}, {STORICO_B, {0, "-> B  = 3950.0"}},
+        {STORICO_RESET, {0, "Reset eseguito"}},
+        {STORICO_RISULTATO + OPERAZIONE_OHM_IN_C, {25, "25 [Ohm] = 25.0 [°C]"}},
+        {STORICO_RISULTATO + OPERAZIONE_C_IN_OHM, {10000, "25 [°C] = 10000.0 [Ohm]"}},
+        {STORICO_RISULTATO + OPERAZIONE_C_IN_F, {77, "25 [°C] = 77.0 [°F]"}},
+        {STORICO_RISULTATO + OPERAZIONE_C_IN_K, {298.15, "25 [°C] = 298.15 [K]"}},
+        {STORICO_ERRORE + OPERAZIONE_OHM_IN_C, {5, "25 [Ohm] = Errore"}},
+        {STORICO_ERRORE + OPERAZIONE_C_IN_OHM, {5, "25 [°C] = Errore"}},
+        {STORICO_ERRORE + OPERAZIONE_C_IN_F, {5, "25 [°C] = Errore"}},
+        {STORICO_ERRORE + OPERAZIONE_C_IN_K, {5, "25 [°C] = Errore"}},
+        {STORICO_CALCOLATRICE_NON_DISPONIBILE, {0, "Calcolatrice non disponibile !"}},
+        {STORICO_SALVATAGGIO_FALLITO, {0, "Salvataggio non riuscito !"}},
+        {STORICO_B_ZERO, {0, "B = 0 !"}}, {STORICO_B_NON_POSITIVO, {0, "B > 0 !"}},
+        {STORICO_R0_NON_POSITIVO, {0, "R0 > 0 !"}}, {STORICO_R0_ZERO, {0, "R0 = 0 !"}}};
     // clang-format on
     for (int codice = -32768; codice <= 32767; ++codice) {
         const auto riga = righe.find(codice);
@@ -92,7 +93,9 @@ TEST(RigheStorico, OgniCodiceEQuelliSenzaRiga) {
             << codice;
     }
     // The register is quoted as it stands, the value in the region's separator.
-    EXPECT_EQ(RigaStorico(20, 25.5, " 1.5x", p, Regione{",", "."}), " 1.5x [Ohm] = 25,5 [°C]");
+    EXPECT_EQ(RigaStorico(static_cast<qint16>(STORICO_RISULTATO + OPERAZIONE_OHM_IN_C), 25.5,
+                          " 1.5x", p, Regione{",", "."}),
+              " 1.5x [Ohm] = 25,5 [°C]");
 }
 
 } // namespace

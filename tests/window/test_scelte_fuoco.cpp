@@ -1,6 +1,6 @@
 // What a user expects of the history list, the focus and the About window beyond the
 // buttons' own work: picks that Copy counts, readable lines, the Tab cycle.
-#include "finestra_di_prova.h"
+#include "tests/window/finestra_di_prova.h"
 
 #include <QScrollBar>
 
@@ -40,7 +40,7 @@ TEST(Scelte, CopiaContaOgniRigaScelta) {
         },
     };
     for (const Scelta& scegli : scelte) {
-        f.finestra.ScriviStorico(22, 77); // the program's highlight is no pick
+        f.Clic("Cmd_Tasto15"); // Info: the program's highlight is no pick
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(f.servizi.appunti->testo, "77.0");
         f.Lista()->setFocus();
@@ -78,7 +78,7 @@ TEST(Storico, OgniRigaSiLeggeInteraNelPiccoloCarattereDellInterfaccia) {
     QScrollBar* barra = f.Lista()->horizontalScrollBar();
     EXPECT_FALSE(barra->isVisible());
     const QString lunga = QString(60, u'9') + " [°C] = Errore";
-    f.finestra.ImpostaRegistro(QString(60, u'9'));
+    f.ImpostaRegistro(QString(60, u'9'));
     f.Tasto(Qt::Key_F4);
     ASSERT_EQ(f.UltimaRiga(), lunga);
     EXPECT_TRUE(QTest::qWaitFor([barra] { return barra->isVisible(); }));
