@@ -1,6 +1,6 @@
 // In a file of its own so that the replaced operators are never inlined next to a
 // new-expression, where GCC would take free() for a mismatched deallocation.
-#include "conta_allocazioni.h"
+#include "bench/conta_allocazioni.h"
 
 #include <atomic>
 #include <cstddef>

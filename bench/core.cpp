@@ -1,6 +1,6 @@
 // Nanoseconds per call of the conversions and the text rules, beside a bare std::exp
 // and std::log, and the heap allocations that each call makes.
-#include "conta_allocazioni.h"
+#include "bench/conta_allocazioni.h"
 
 #include "core/conversioni.h"
 #include "core/parametri_ntc.h"

@@ -1,6 +1,6 @@
 // Nanoseconds per evaluation of each thermistor model, both ways, with the heap
 // allocations per call (none may allocate), and the least-squares fits of 10 000 points.
-#include "conta_allocazioni.h"
+#include "bench/conta_allocazioni.h"
 
 #include "modelli/adatta_esteso.h"
 #include "modelli/adatta_steinhart_hart.h"

@@ -1,4 +1,4 @@
-#include "cifre_decimali.h"
+#include "core/cifre_decimali.h"
 
 #include <array>
 #include <charconv>

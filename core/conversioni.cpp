@@ -1,4 +1,4 @@
-#include "conversioni.h"
+#include "core/conversioni.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parametri_ntc.h"
+#include "core/parametri_ntc.h"
 
 #include <string_view>
 

@@ -1,5 +1,5 @@
-#include "cifre_decimali.h"
-#include "testi_numerici.h"
+#include "core/cifre_decimali.h"
+#include "core/testi_numerici.h"
 
 #include <cfloat>
 

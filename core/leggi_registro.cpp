@@ -1,4 +1,4 @@
-#include "testi_numerici.h"
+#include "core/testi_numerici.h"
 
 std::string ConPuntoDecimale(std::string_view testo, std::string_view decimale) {
     if (decimale.empty() || decimale == ".") {

@@ -1,4 +1,4 @@
-#include "parametri_ntc.h"
+#include "core/parametri_ntc.h"
 
 ParametriNTC& ParametriCorrenti() {
     static ParametriNTC parametri;

@@ -1,4 +1,4 @@
-#include "testi_numerici.h"
+#include "core/testi_numerici.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regione.h"
+#include "core/regione.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "dialoghi_file.h"
+#include "files/dialoghi_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

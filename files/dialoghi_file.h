@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogo_comune.h"
+#include "files/dialogo_comune.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "dialogo_comune.h"
+#include "files/dialogo_comune.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scelta_file.h"
+#include "files/scelta_file.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "scelta_file_qt.h"
+#include "files/scelta_file_qt.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scelta_file.h"
+#include "files/scelta_file.h"
 
 // The chooser of the program: Qt's own widget-based file dialog, not the desktop's, so it
 // shows Qt's Italian texts, looks and behaves alike on every desktop, and can be driven by

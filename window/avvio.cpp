@@ -1,14 +1,26 @@
 #include "window/avvio.h"
 
-#include "files/traduzione_qt.h"
-
+#include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 void RegistraSostituzioniCaratteri() {
     QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
                               QStringLiteral("Liberation Sans Narrow"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+bool CaricaTraduzioneQt(QCoreApplication& applicazione) {
+    auto* traduzione = new QTranslator(&applicazione);
+    if (!traduzione->load(QStringLiteral("qtbase_it"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(traduzione)) {
+        delete traduzione;
+        return false;
+    }
+    return true;
 }
 
 Regione PreparaApplicazione(QCoreApplication& applicazione) {

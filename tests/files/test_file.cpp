@@ -1,6 +1,5 @@
 #include "files/dialoghi_file.h"
-#include "files/traduzione_qt.h"
-#include "scelta_file_finta.h"
+#include "tests/files/scelta_file_finta.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -67,17 +66,4 @@ TEST(ScegliCartellaIniziale, MaiInUnaCartellaDiSistema) {
     EXPECT_EQ(ScegliCartellaIniziale(documenti.path(), "/manca", "casa"), documenti.path());
 }
 
-TEST(TraduzioneQt, IDialoghiStandardParlanoItaliano) {
-    ASSERT_TRUE(CaricaTraduzioneQt(*QCoreApplication::instance()));
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
-    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "&Nome del file:");
-}
-
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen"); // test discovery, too, runs without a display
-    QApplication applicazione(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,5 +1,5 @@
-#include "cartella_prova.h"
 #include "profilo/file_ntc.h"
+#include "tests/profilo/cartella_prova.h"
 
 #include <gtest/gtest.h>
 

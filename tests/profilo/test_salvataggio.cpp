@@ -1,6 +1,6 @@
-#include "cartella_prova.h"
 #include "profilo/file_ausiliari.h"
 #include "profilo/profilo.h"
+#include "tests/profilo/cartella_prova.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The main window against its button table, and what must hold whatever the table says:
 // everything inside the client area, nothing overlapping, the tab chain, the menu tree.
 #include "tests/window/finestra_di_prova.h"
+#include "window/avvio.h"
 #include "window/tabella_pulsanti.h"
 
 #include <QMenu>
@@ -142,3 +143,9 @@ TEST(Layout, AlberoDeiMenu) {
 }
 
 } // namespace
+
+TEST(TraduzioneQt, IDialoghiStandardParlanoItaliano) {
+    ASSERT_TRUE(CaricaTraduzioneQt(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "&Nome del file:");
+}
