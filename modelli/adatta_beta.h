@@ -1,0 +1,18 @@
+#pragma once
+
+#include "modelli/adattamento.h"
+#include "modelli/esito.h"
+#include "modelli/modello_beta.h"
+#include "modelli/punto_rt.h"
+
+#include <span>
+
+// B from two points, exactly; R0 is the resistance the fit gives at t0 (°C).
+Esito<Adattamento<ParametriBeta>> AdattaBeta(const PuntoRT& primo, const PuntoRT& secondo,
+                                             double t0 = 25);
+
+// B and R0 by least squares in 1/T from two or more points; pesi is empty (all 1) or
+// one non-negative weight per point.
+Esito<Adattamento<ParametriBeta>> AdattaBetaMinimiQuadrati(std::span<const PuntoRT> punti,
+                                                           std::span<const double> pesi = {},
+                                                           double t0 = 25);

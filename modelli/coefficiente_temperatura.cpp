@@ -1,0 +1,5 @@
+#include "modelli/coefficiente_temperatura.h"
+
+std::optional<double> CoefficienteTemperatura(const ModelloNTC& modello, double temperatura) {
+    return modello.DerivataLogaritmica(temperatura);
+}

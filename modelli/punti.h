@@ -1,0 +1,26 @@
+#pragma once
+
+#include "modelli/adattamento.h"
+#include "modelli/modello_ntc.h"
+#include "modelli/punto_rt.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+
+// Internal to the fits: what every fit checks and reports about its points.
+
+// Empty when there are at least `minimo` points, each above absolute zero with a positive
+// finite resistance, and pesi is empty or one finite non-negative weight per point;
+// otherwise the reason, in Italian.
+std::string ControllaPunti(std::span<const PuntoRT> punti, std::span<const double> pesi,
+                           std::size_t minimo);
+
+// The model's temperature at each point's resistance minus the point's; infinite where
+// the model has none.
+Scarti CalcolaScarti(const ModelloNTC& modello, std::span<const PuntoRT> punti);
+
+// 1/T in 1/K of a temperature in °C.
+inline double InversoKelvin(double temperatura) {
+    return 1 / (temperatura + ZERO_CELSIUS_K);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string_view>
+
+// The --help text of the program, or of a subcommand ("" for the program).
+std::string_view TestoAiuto(std::string_view sottocomando);

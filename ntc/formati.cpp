@@ -1,0 +1,289 @@
+#include "ntc/formati.h"
+
+#include "modelli/testo_breve.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+void AggiungiIntero(std::string& uscita, long valore) {
+    std::array<char, 24> testo{};
+    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), valore).ptr;
+    uscita.append(testo.data(), fine);
+}
+
+void AggiungiNumeroVirgola(std::string& uscita, double valore) {
+    const size_t inizio = uscita.size();
+    AggiungiNumero(uscita, valore);
+    const size_t punto = uscita.find('.', inizio);
+    if (punto != std::string::npos) {
+        uscita[punto] = ',';
+    }
+}
+
+void ScriviCsv(std::string& uscita, std::span<const RigaTabella> righe, bool virgola) {
+    const bool conAdc = !righe.empty() && righe.front().conteggio.has_value();
+    const char separatore = virgola ? ';' : ',';
+    const auto numero = virgola ? AggiungiNumeroVirgola : AggiungiNumero;
+    uscita += virgola ? "T_C;R_ohm;alfa_1_K" : "T_C,R_ohm,alfa_1_K";
+    uscita += conAdc ? (virgola ? ";adc\n" : ",adc\n") : "\n";
+    for (const RigaTabella& riga : righe) {
+        numero(uscita, riga.temperatura);
+        uscita += separatore;
+        numero(uscita, riga.resistenza);
+        uscita += separatore;
+        numero(uscita, riga.alfa);
+        if (riga.conteggio) {
+            uscita += separatore;
+            AggiungiIntero(uscita, *riga.conteggio);
+        }
+        uscita += '\n';
+    }
+}
+
+void ScriviJson(std::string& uscita, std::span<const RigaTabella> righe) {
+    bool primo = true;
+    for (const RigaTabella& riga : righe) {
+        const std::array campi{CampoJson{"T", riga.temperatura}, CampoJson{"R", riga.resistenza},
+                               CampoJson{"alfa", riga.alfa},
+                               CampoJson{"adc", static_cast<double>(riga.conteggio.value_or(0))}};
+        const size_t quanti = riga.conteggio ? campi.size() : campi.size() - 1;
+        AggiungiElementoJson(uscita, std::span(campi.data(), quanti), primo);
+        primo = false;
+    }
+    ChiudiArrayJson(uscita, righe.empty());
+}
+
+void ScriviC(std::string& uscita, std::span<const RigaTabella> righe, std::string_view versione) {
+    const bool conAdc = !righe.empty() && righe.front().conteggio.has_value();
+    uscita += "/* NTC thermistor R-T table, written by brevanto-ntc ";
+    uscita += versione;
+    uscita += ".\n"
+              " * Rows in order of temperature. Between two rows, interpolate linearly in\n"
+              " * ln(r_ohm) against 1/(t_c + 273.15): that is exact for a Beta curve and\n"
+              " * follows any NTC curve far closer than a straight line in R or T.";
+    uscita += conAdc ? "\n * adc is the ADC count at t_c, for interpolating from a reading. */\n"
+                     : " */\n";
+    uscita += "#ifndef BREVANTO_NTC_TABELLA_H\n#define BREVANTO_NTC_TABELLA_H\n\n"
+              "struct ntc_riga {\n    double t_c;\n    double r_ohm;\n";
+    uscita += conAdc ? "    long adc;\n};\n\n" : "};\n\n";
+    uscita += "#define NTC_RIGHE ";
+    AggiungiIntero(uscita, static_cast<long>(righe.size()));
+    uscita += "\nstatic const struct ntc_riga ntc_tabella[NTC_RIGHE] = {\n";
+    for (const RigaTabella& riga : righe) {
+        uscita += "    {";
+        AggiungiNumero(uscita, riga.temperatura);
+        uscita += ", ";
+        AggiungiNumero(uscita, riga.resistenza);
+        if (riga.conteggio) {
+            uscita += ", ";
+            AggiungiIntero(uscita, *riga.conteggio);
+        }
+        uscita += "},\n";
+    }
+    uscita += "};\n\n#endif\n";
+}
+
+void ScriviMarlin(std::string& uscita, std::span<const RigaTabella> righe,
+                  const std::optional<DescrizionePartitore>& partitore, std::string_view versione) {
+    if (!partitore || partitore->bit != 10) {
+        throw std::invalid_argument(
+            "a Marlin table needs a divider read by a 10-bit ADC (--partitore OHM --bit 10)");
+    }
+    for (const RigaTabella& riga : righe) {
+        if (riga.temperatura != std::trunc(riga.temperatura)) {
+            throw std::invalid_argument("a Marlin table holds whole degrees only");
+        }
+    }
+    uscita += "// NTC thermistor, written by brevanto-ntc ";
+    uscita += versione;
+    uscita += ": 10-bit ADC count -> degrees C,\n"
+              "// sorted by count, one row per count (Marlin interpolates linearly between "
+              "rows).\nconstexpr temp_entry_t temptable_998[] PROGMEM = {\n";
+    // Marlin searches the counts in rising order and divides by the step between two rows.
+    const bool crescente = righe.size() < 2 || righe.front().conteggio <= righe.back().conteggio;
+    const long passo = crescente ? 1 : -1;
+    const long primo = crescente ? 0 : static_cast<long>(righe.size()) - 1;
+    std::optional<long> precedente;
+    for (long i = primo; i >= 0 && i < std::ssize(righe); i += passo) {
+        const RigaTabella& riga = righe[static_cast<size_t>(i)];
+        if (riga.conteggio == precedente) {
+            continue;
+        }
+        precedente = riga.conteggio;
+        uscita += "  { OV(";
+        AggiungiIntero(uscita, *riga.conteggio);
+        uscita += "), ";
+        AggiungiIntero(uscita, std::lround(riga.temperatura));
+        uscita += " },\n";
+    }
+    uscita += "};\n";
+}
+
+// The three points Klipper and ESPHome fit their own Steinhart–Hart to: the table's ends
+// and its middle row.
+std::array<RigaTabella, 3> TrePunti(std::span<const RigaTabella> righe) {
+    if (righe.size() < 3) {
+        throw std::invalid_argument("this format takes three points: the table needs three rows");
+    }
+    return {righe.front(), righe[righe.size() / 2], righe.back()};
+}
+
+void ScriviKlipper(std::string& uscita, std::span<const RigaTabella> righe,
+                   std::string_view versione) {
+    uscita += "# NTC thermistor, written by brevanto-ntc ";
+    uscita += versione;
+    uscita += ": three points of the model\n[thermistor brevanto_ntc]\n";
+    const auto punti = TrePunti(righe);
+    for (size_t i = 0; i < punti.size(); ++i) {
+        const char indice = static_cast<char>('1' + i);
+        uscita += "temperature";
+        uscita += indice;
+        uscita += ": ";
+        AggiungiNumeroFisso(uscita, punti[i].temperatura);
+        uscita += "\nresistance";
+        uscita += indice;
+        uscita += ": ";
+        AggiungiNumeroFisso(uscita, punti[i].resistenza);
+        uscita += '\n';
+    }
+}
+
+void ScriviEsphome(std::string& uscita, std::span<const RigaTabella> righe,
+                   const std::optional<DescrizionePartitore>& partitore,
+                   std::string_view versione) {
+    const auto punti = TrePunti(righe);
+    uscita += "# NTC thermistor, written by brevanto-ntc ";
+    uscita += versione;
+    uscita += ": three points of the model\nsensor:\n";
+    if (partitore) {
+        uscita += "  - platform: resistance\n    id: resistenza_ntc\n"
+                  "    sensor: tensione_ntc # the id of your adc sensor\n"
+                  "    configuration: ";
+        uscita += partitore->ntcVersoMassa ? "DOWNSTREAM" : "UPSTREAM";
+        uscita += "\n    resistor: ";
+        AggiungiNumeroFisso(uscita, partitore->serie);
+        uscita += "Ω\n    reference_voltage: ";
+        AggiungiNumeroFisso(uscita, partitore->riferimento);
+        uscita += "V\n";
+    }
+    uscita += "  - platform: ntc\n    sensor: resistenza_ntc\n"
+              "    name: Temperatura NTC\n    calibration:\n";
+    for (const RigaTabella& punto : punti) {
+        uscita += "      - ";
+        AggiungiNumeroFisso(uscita, punto.resistenza);
+        uscita += "Ω -> ";
+        AggiungiNumeroFisso(uscita, punto.temperatura);
+        uscita += "°C\n";
+    }
+}
+
+} // namespace
+
+void AggiungiNumero(std::string& uscita, double valore) {
+    AggiungiTestoBreve(uscita, valore);
+}
+
+void AggiungiNumeroFisso(std::string& uscita, double valore) {
+    // The fixed form of the largest double has 309 digits.
+    std::array<char, 400> testo{};
+    const auto fine =
+        std::to_chars(testo.data(), testo.data() + testo.size(), valore, std::chars_format::fixed)
+            .ptr;
+    uscita.append(testo.data(), fine);
+}
+
+void AggiungiCoppiaCsv(std::string& uscita, double primo, double secondo) {
+    AggiungiNumero(uscita, primo);
+    uscita += ',';
+    AggiungiNumero(uscita, secondo);
+    uscita += '\n';
+}
+
+void AggiungiOggettoJson(std::string& uscita, std::span<const CampoJson> campi) {
+    uscita += '{';
+    for (size_t i = 0; i < campi.size(); ++i) {
+        if (i > 0) {
+            uscita += ", ";
+        }
+        AggiungiTestoJson(uscita, campi[i].nome);
+        uscita += ": ";
+        AggiungiNumero(uscita, campi[i].valore);
+    }
+    uscita += '}';
+}
+
+void AggiungiElementoJson(std::string& uscita, std::span<const CampoJson> campi, bool primo) {
+    uscita += primo ? "[\n  " : ",\n  ";
+    AggiungiOggettoJson(uscita, campi);
+}
+
+void ChiudiArrayJson(std::string& uscita, bool vuoto) {
+    uscita += vuoto ? "[]\n" : "\n]\n";
+}
+
+void AggiungiTestoJson(std::string& uscita, std::string_view testo) {
+    uscita += '"';
+    for (const char c : testo) {
+        if (c == '"' || c == '\\') {
+            uscita += '\\';
+            uscita += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr std::string_view CIFRE = "0123456789abcdef";
+            uscita += "\\u00";
+            uscita += CIFRE[static_cast<unsigned char>(c) >> 4];
+            uscita += CIFRE[static_cast<unsigned char>(c) & 0xf];
+        } else {
+            uscita += c;
+        }
+    }
+    uscita += '"';
+}
+
+std::optional<FormatoTabella> FormatoDaNome(std::string_view nome) {
+    constexpr std::array<std::pair<std::string_view, FormatoTabella>, 6> NOMI{{
+        {"csv", FormatoTabella::Csv},
+        {"json", FormatoTabella::Json},
+        {"c", FormatoTabella::C},
+        {"marlin", FormatoTabella::Marlin},
+        {"klipper", FormatoTabella::Klipper},
+        {"esphome", FormatoTabella::Esphome},
+    }};
+    for (const auto& [testo, formato] : NOMI) {
+        if (testo == nome) {
+            return formato;
+        }
+    }
+    return std::nullopt;
+}
+
+void ScriviTabella(std::string& uscita, FormatoTabella formato, std::span<const RigaTabella> righe,
+                   const std::optional<DescrizionePartitore>& partitore,
+                   std::string_view versione) {
+    switch (formato) {
+    case FormatoTabella::Csv:
+        ScriviCsv(uscita, righe, false);
+        break;
+    case FormatoTabella::CsvVirgola:
+        ScriviCsv(uscita, righe, true);
+        break;
+    case FormatoTabella::Json:
+        ScriviJson(uscita, righe);
+        break;
+    case FormatoTabella::C:
+        ScriviC(uscita, righe, versione);
+        break;
+    case FormatoTabella::Marlin:
+        ScriviMarlin(uscita, righe, partitore, versione);
+        break;
+    case FormatoTabella::Klipper:
+        ScriviKlipper(uscita, righe, versione);
+        break;
+    case FormatoTabella::Esphome:
+        ScriviEsphome(uscita, righe, partitore, versione);
+        break;
+    }
+}

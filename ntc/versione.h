@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string_view>
+
+// The project's version, from the build.
+extern const std::string_view VERSIONE_NTC;

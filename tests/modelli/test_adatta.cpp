@@ -1,0 +1,151 @@
+#include "modelli/adatta_beta.h"
+#include "modelli/adatta_esteso.h"
+#include "modelli/adatta_steinhart_hart.h"
+#include "modelli/beta_tra.h"
+#include "modelli/testo_breve.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const ParametriSteinhartHart SH_10K{1.009249522e-3, 2.378405444e-4, 2.019202697e-7};
+const ParametriEsteso VISHAY{3.354016e-03, 2.569850e-04, 2.620131e-06, 6.383091e-08, 10000};
+
+std::vector<PuntoRT> Punti(const ModelloNTC& modello, double da, double a, double passo) {
+    std::vector<PuntoRT> punti;
+    for (double t = da; t <= a; t += passo) {
+        punti.push_back({t, *modello.Resistenza(t)});
+    }
+    return punti;
+}
+
+// Every coefficient's shortest text reads back to the same double.
+void SiRilegge(double valore) {
+    const std::string testo = TestoBreve(valore);
+    double letto = 0;
+    const auto esito = std::from_chars(testo.data(), testo.data() + testo.size(), letto);
+    EXPECT_EQ(esito.ptr, testo.data() + testo.size()) << testo;
+    EXPECT_EQ(letto, valore) << testo;
+}
+
+TEST(AdattaBeta, DueSoliPunti) {
+    const auto esito = AdattaBeta({25, 10000}, {85, 1000});
+    ASSERT_TRUE(esito.Riuscito());
+    const ParametriBeta& p = esito.Valore().parametri;
+    EXPECT_EQ(p.R0, 10000);
+    EXPECT_NEAR(p.B, std::log(10.0) / (1 / 298.15 - 1 / 358.15), 1e-9);
+    EXPECT_LE(esito.Valore().scarti.massimo, 1e-9);
+    // R0 moves to the reference temperature along the same curve.
+    const auto altrove = AdattaBeta({0, 30000}, {50, 4000}, 25);
+    ASSERT_TRUE(altrove.Riuscito());
+    EXPECT_NEAR(*ModelloBeta(altrove.Valore().parametri).Resistenza(0), 30000, 1e-8);
+    for (const auto& [a, b] : {std::pair<PuntoRT, PuntoRT>{{25, 10000}, {25, 9000}},
+                               {{25, 10000}, {85, 10000}},
+                               {{25, 10000}, {85, 20000}},
+                               {{25, 0}, {85, 1000}}}) {
+        EXPECT_FALSE(AdattaBeta(a, b).Riuscito()) << a.temperatura << ' ' << b.resistenza;
+    }
+}
+
+TEST(AdattaBeta, MinimiQuadratiRitrovaIlModello) {
+    const ParametriBeta vero{4700, 3977, 25};
+    const auto punti = Punti(ModelloBeta(vero), -40, 150, 2.5);
+    const auto esito = AdattaBetaMinimiQuadrati(punti);
+    ASSERT_TRUE(esito.Riuscito());
+    EXPECT_NEAR(esito.Valore().parametri.R0, 4700, 4700 * 1e-10);
+    EXPECT_NEAR(esito.Valore().parametri.B, 3977, 3977 * 1e-10);
+    EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
+}
+
+TEST(AdattaSteinhartHart, TrePuntiEMinimiQuadratiRitrovanoIlModello) {
+    const ModelloSteinhartHart vero(SH_10K);
+    const auto tre = AdattaSteinhartHart3({0, *vero.Resistenza(0)}, {25, *vero.Resistenza(25)},
+                                          {85, *vero.Resistenza(85)});
+    const auto punti = Punti(vero, -55, 300, 0.5);
+    const auto tutti = AdattaSteinhartHartMinimiQuadrati(punti);
+    for (const auto* esito : {&tre, &tutti}) {
+        ASSERT_TRUE(esito->Riuscito());
+        const auto& a = esito->Valore();
+        EXPECT_NEAR(a.parametri.A, SH_10K.A, 1e-9 * SH_10K.A);
+        EXPECT_NEAR(a.parametri.B, SH_10K.B, 1e-8 * SH_10K.B);
+        EXPECT_NEAR(a.parametri.C, SH_10K.C, 1e-6 * SH_10K.C);
+        EXPECT_LE(a.scarti.massimo, 1e-8);
+        EXPECT_TRUE(a.avvisi.empty());
+        EXPECT_FALSE(a.betaEstremi);
+        for (const double c : {a.parametri.A, a.parametri.B, a.parametri.C}) {
+            SiRilegge(c);
+        }
+    }
+    EXPECT_EQ(tutti.Valore().scarti.perPunto.size(), punti.size());
+}
+
+TEST(AdattaSteinhartHart, IPesiEscludonoUnPuntoFuoriCurva) {
+    const ModelloSteinhartHart vero(SH_10K);
+    auto punti = Punti(vero, 0, 100, 10);
+    punti[5].resistenza *= 1.2;
+    std::vector<double> pesi(punti.size(), 1);
+    pesi[5] = 0;
+    const auto esito = AdattaSteinhartHartMinimiQuadrati(punti, pesi);
+    ASSERT_TRUE(esito.Riuscito());
+    const Scarti& s = esito.Valore().scarti;
+    EXPECT_LE(std::fabs(s.perPunto[4]), 1e-8);
+    // The weightless point still gets its residual, and it is the largest.
+    EXPECT_GT(std::fabs(s.perPunto[5]), 3);
+    EXPECT_EQ(s.massimo, std::fabs(s.perPunto[5]));
+    const std::vector<double> pochi(3, 1);
+    EXPECT_FALSE(AdattaSteinhartHartMinimiQuadrati(punti, pochi).Riuscito());
+    pesi[5] = -1;
+    EXPECT_FALSE(AdattaSteinhartHartMinimiQuadrati(punti, pesi).Riuscito());
+}
+
+TEST(AdattaSteinhartHart, CNegativoAvvisaEProponeIlBeta) {
+    const std::vector<PuntoRT> punti{{50, 4161}, {25, 10000}, {85, 1600}};
+    for (const auto& esito : {AdattaSteinhartHart3(punti[0], punti[1], punti[2]),
+                              AdattaSteinhartHartMinimiQuadrati(punti)}) {
+        ASSERT_TRUE(esito.Riuscito());
+        const auto& a = esito.Valore();
+        EXPECT_LT(a.parametri.C, 0);
+        ASSERT_EQ(a.avvisi.size(), 1U);
+        ASSERT_TRUE(a.betaEstremi);
+        const double b = std::log(10000.0 / 1600) / (1 / 298.15 - 1 / 358.15);
+        EXPECT_NEAR(b, 3261.458, 5e-4);
+        EXPECT_NEAR(a.betaEstremi->parametri.B, b, 1e-9);
+        EXPECT_EQ(a.betaEstremi->parametri.R0, 10000);
+        EXPECT_NE(a.avvisi[0].find("3261.458"), std::string::npos) << a.avvisi[0];
+    }
+    EXPECT_FALSE(AdattaSteinhartHart3({25, 10000}, {50, 10000}, {85, 1600}).Riuscito());
+}
+
+TEST(AdattaEsteso, RitrovaICoefficientiPubblicati) {
+    const auto punti = Punti(ModelloEsteso(VISHAY), -40, 150, 1);
+    const auto esito = AdattaEsteso(punti, 10000);
+    ASSERT_TRUE(esito.Riuscito());
+    const ParametriEsteso& p = esito.Valore().parametri;
+    EXPECT_NEAR(p.A1, VISHAY.A1, 1e-9 * VISHAY.A1);
+    EXPECT_NEAR(p.B1, VISHAY.B1, 1e-8 * VISHAY.B1);
+    EXPECT_NEAR(p.C1, VISHAY.C1, 1e-6 * VISHAY.C1);
+    EXPECT_NEAR(p.D1, VISHAY.D1, 1e-5 * VISHAY.D1);
+    EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
+    // Without a reference, the point nearest 25 °C gives it.
+    EXPECT_EQ(AdattaEsteso(punti).Valore().parametri.Rrif, punti[65].resistenza);
+    EXPECT_FALSE(AdattaEsteso(std::span(punti).first(3)).Riuscito());
+    EXPECT_FALSE(AdattaEsteso(punti, -1.0).Riuscito());
+}
+
+TEST(BetaTra, DiOgniModello) {
+    const ModelloBeta beta({10000, 3950});
+    EXPECT_NEAR(*BetaTra(beta, 25, 85), 3950, 1e-9);
+    EXPECT_NEAR(*BetaTra(beta, -40, 150), 3950, 1e-9);
+    const ModelloSteinhartHart sh(SH_10K);
+    const double atteso =
+        std::log(*sh.Resistenza(25) / *sh.Resistenza(100)) / (1 / 298.15 - 1 / 373.15);
+    EXPECT_NEAR(*BetaTra(sh, 25, 100), atteso, 1e-9);
+    EXPECT_FALSE(BetaTra(beta, 25, 25));
+    EXPECT_FALSE(BetaTra(beta, 25, -300));
+}
+
+} // namespace
