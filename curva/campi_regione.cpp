@@ -43,8 +43,12 @@ std::string TestoConPunto(const QLocale& regione, const QString& testo) {
     return punto.toStdString();
 }
 
+QString TestoCifre(const QLocale& regione, double valore, int cifre) {
+    return SenzaRaggruppamento(regione).toString(valore, 'g', cifre);
+}
+
 QString TestoGradi(const QLocale& regione, double valore) {
-    return SenzaRaggruppamento(regione).toString(valore, 'g', CIFRE_ETICHETTA);
+    return TestoCifre(regione, valore, CIFRE_ETICHETTA);
 }
 
 QString TestoOhm(const QLocale& regione, double valore) {

@@ -19,6 +19,9 @@ QString TestoCampo(const QLocale& regione, double valore);
 // rules that count the decimals typed; empty when the field is not a number.
 std::string TestoConPunto(const QLocale& regione, const QString& testo);
 
+// A reading to so many significant digits, without grouping: "10000", "-4,444".
+QString TestoCifre(const QLocale& regione, double valore, int cifre);
+
 // Axis labels: a temperature ("−40", "12,5") and a resistance with its prefix ("2,2 kΩ").
 QString TestoGradi(const QLocale& regione, double valore);
 QString TestoOhm(const QLocale& regione, double valore);

@@ -68,13 +68,15 @@ public:
     explicit FinestraCurva(const QLocale& regione, QWidget* genitore = nullptr);
     ~FinestraCurva() override;
 
-    QLineEdit* Campo(Campo campo) const { return txtCampi_.at(campo); }
+    QLineEdit* Casella(Campo campo) const { return txtCampi_.at(campo); }
     void ScegliTipo(TipoModello tipo);
     GraficoCurva* GraficoDellaCurva() const { return grfCurva_; }
     GraficoCurva* GraficoDellErrore() const { return grfErrore_; }
     PannelloAdattamento* Adattamento() const { return pnlAdattamento_; }
     ModelloRighe* Righe() const { return modRighe_; }
     QString Stato() const;
+    // A field's number by the region's rules; empty when it is not one.
+    std::optional<double> Numero(Campo campo) const;
 
     // Each returns an empty text when done, else what went wrong, in Italian.
     QString ApriTabellaCostruttore(const QString& percorso);
@@ -95,7 +97,6 @@ private:
     QWidget* CreaModulo();
     Esito<std::unique_ptr<ModelloNTC>> ModelloDaiCampi() const;
     Esito<std::optional<PartitoreADC>> PartitoreDaiCampi() const;
-    std::optional<double> Numero(enum Campo campo) const;
     void AggiornaErrore(const std::vector<double>& temperature);
     QString LetturaCurva(double temperatura) const;
     QString LetturaErrore(double temperatura) const;

@@ -25,7 +25,7 @@ using EsitoModello = Esito<std::unique_ptr<ModelloNTC>>;
 
 } // namespace
 
-std::optional<double> FinestraCurva::Numero(enum Campo campo) const {
+std::optional<double> FinestraCurva::Numero(Campo campo) const {
     return LeggiCampo(regione_, txtCampi_.at(campo)->text());
 }
 
@@ -42,7 +42,7 @@ EsitoModello FinestraCurva::ModelloDaiCampi() const {
     const auto [primo, dopoUltimo] = campi.at(static_cast<size_t>(tipo));
     std::array<double, 5> v{};
     for (int i = primo; i < dopoUltimo; ++i) {
-        const auto numero = Numero(static_cast<enum Campo>(i));
+        const auto numero = Numero(static_cast<Campo>(i));
         if (!numero) {
             return EsitoModello::Errore(txtCampi_.at(static_cast<size_t>(i))
                                             ->accessibleName()
@@ -174,7 +174,7 @@ QString FinestraCurva::LetturaCurva(double temperatura) const {
     const auto alfa = modello_ ? modello_->DerivataLogaritmica(temperatura) : std::nullopt;
     QString testo = QStringLiteral("T = %1 °C").arg(TestoGradi(regione_, temperatura));
     if (r) {
-        testo += QStringLiteral("   R = %1 Ω").arg(regione_.toString(*r, 'g', CIFRE_LETTURA));
+        testo += QStringLiteral("   R = %1 Ω").arg(TestoCifre(regione_, *r, CIFRE_LETTURA));
     }
     if (alfa) {
         testo += QStringLiteral("   α = %1 %/K").arg(TestoGradi(regione_, *alfa * PERCENTO));
@@ -203,7 +203,7 @@ QString FinestraCurva::LetturaErrore(double temperatura) const {
 }
 
 void FinestraCurva::UsaModello(const ModelloAdattato& modello) {
-    const auto metti = [this](enum Campo campo, double valore) {
+    const auto metti = [this](Campo campo, double valore) {
         txtCampi_.at(campo)->setText(TestoCampo(regione_, valore));
     };
     if (const auto* beta = std::get_if<ParametriBeta>(&modello.parametri)) {

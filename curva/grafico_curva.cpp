@@ -60,7 +60,7 @@ void GraficoCurva::ImpostaSerie(std::vector<QPointF> punti, std::vector<QPointF>
         double minimo = basso->y();
         double massimo = alto->y();
         if (scalaY_ == Scala::Logaritmica) {
-            const Estremi decadi = DecadiIntere(minimo, massimo);
+            const Estremi decadi = EstremiLogaritmici(minimo, massimo);
             y_ = {std::log10(decadi.minimo), std::log10(decadi.massimo)};
             for (QPointF& punto : punti_) {
                 punto.setY(std::log10(punto.y()));

@@ -20,9 +20,10 @@ std::optional<double> LeggiNumeroIncollato(const QString& testo, const QLocale& 
 } // namespace
 
 PuntiIncollati LeggiPuntiIncollati(const QString& testo, const QLocale& regione) {
+    // A comma parts the columns only on a line without tabs or semicolons, and only where
+    // it is not the decimal separator.
     const bool virgolaSeparatore = regione.decimalPoint() != QStringLiteral(",");
-    const QRegularExpression separatori(virgolaSeparatore ? QStringLiteral("[\t;,]")
-                                                          : QStringLiteral("[\t;]"));
+    const QRegularExpression separatori(QStringLiteral("[\t;]"));
     PuntiIncollati letti;
     const QStringList righe = testo.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
     for (int i = 0; i < righe.size(); ++i) {
@@ -30,7 +31,9 @@ PuntiIncollati LeggiPuntiIncollati(const QString& testo, const QLocale& regione)
         if (riga.trimmed().isEmpty()) {
             continue;
         }
-        QStringList campi = riga.split(separatori);
+        QStringList campi = riga.contains(separatori) || !virgolaSeparatore
+                                ? riga.split(separatori)
+                                : riga.split(u',');
         // A spreadsheet's copy may carry the empty cells of further columns.
         while (campi.size() > 2 && campi.back().trimmed().isEmpty()) {
             campi.removeLast();

@@ -13,7 +13,7 @@ struct PuntiIncollati {
 };
 
 // Points as a spreadsheet copies them: one a line, °C then ohm separated by a tab or a
-// semicolon (a comma too when the region's decimal separator is not one). Numbers by the
+// semicolon (or a comma alone, where the region's decimal separator is not one). Numbers by the
 // region's rules, or with a decimal comma or point whatever the region. Blank lines and a
 // heading first line are skipped.
 PuntiIncollati LeggiPuntiIncollati(const QString& testo, const QLocale& regione);

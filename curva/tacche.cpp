@@ -16,30 +16,50 @@ std::vector<double> TaccheLineari(Estremi estremi, int circa) {
         return {estremi.minimo};
     }
     const double grezzo = ampiezza / circa;
-    const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
-    double passo = 10 * potenza;
-    for (const double fattore : {1.0, 2.0, 5.0}) {
-        if (fattore * potenza >= grezzo) {
-            passo = fattore * potenza;
+    const double esponente = std::floor(std::log10(grezzo));
+    double fattore = 10;
+    for (const double candidato : {1.0, 2.0, 5.0}) {
+        if (candidato * std::pow(10.0, esponente) >= grezzo) {
+            fattore = candidato;
             break;
         }
     }
+    // Each value is an integer count divided (or multiplied) once by a power of ten, so
+    // that 3 × 0.2 is the 0.6 a label shows, not 0.6000000000000001.
+    const double decina = std::pow(10.0, std::fabs(esponente));
+    const auto valore = [&](double k) {
+        return esponente < 0 ? k * fattore / decina : k * fattore * decina;
+    };
+    const double passo = valore(1);
     std::vector<double> tacche;
-    // Counted from an integer multiple so that 0.1 steps print as 0.3, not 0.30000000000000004.
-    for (double k = std::ceil(estremi.minimo / passo - 1e-9); k * passo <= estremi.massimo + passo * 1e-9;
-         k += 1) {
-        tacche.push_back(k * passo == 0 ? 0 : k * passo);
+    for (double k = std::ceil(estremi.minimo / passo - 1e-9);
+         valore(k) <= estremi.massimo + passo * 1e-9; k += 1) {
+        tacche.push_back(valore(k) == 0 ? 0 : valore(k));
     }
     return tacche;
 }
 
-Estremi DecadiIntere(double minimo, double massimo) {
+Estremi EstremiLogaritmici(double minimo, double massimo) {
     const double basso = std::floor(std::log10(minimo));
-    double alto = std::ceil(std::log10(massimo));
-    if (alto <= basso) {
-        alto = basso + 1;
+    const double alto = std::ceil(std::log10(massimo));
+    if (alto - basso >= 2) {
+        return {std::pow(10.0, basso), std::pow(10.0, alto)};
     }
-    return {std::pow(10.0, basso), std::pow(10.0, alto)};
+    // 1, 2, 5, 10, 20, 50, 100 × the decade below the minimum.
+    const double base = std::pow(10.0, basso);
+    constexpr std::array<double, 7> PASSI{1, 2, 5, 10, 20, 50, 100};
+    double inizio = base;
+    for (const double passo : PASSI) {
+        if (passo * base <= minimo) {
+            inizio = passo * base;
+        }
+    }
+    for (const double passo : PASSI) {
+        if (passo * base >= massimo && passo * base > inizio) {
+            return {inizio, passo * base};
+        }
+    }
+    return {inizio, PASSI.back() * base};
 }
 
 std::vector<double> TaccheLogaritmiche(Estremi estremi) {
