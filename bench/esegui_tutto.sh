@@ -29,7 +29,7 @@ echo "== fuzzers (${secondi} s each, ASan + UBSan)"
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
-    tests/files/fuzz_file_ntc:tests/files/corpus; do
+    tests/profilo/fuzz_file_ntc:tests/profilo/corpus; do
     programma=$fuzz/${bersaglio%%:*}
     mkdir -p "$cartella/${programma##*/}"
     esito=$("$programma" -max_total_time="$secondi" -rss_limit_mb=2048 \

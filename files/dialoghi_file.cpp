@@ -5,11 +5,26 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
+
+constexpr const char* CARTELLE_DI_SISTEMA[] = {"/usr", "/opt", "/bin", "/sbin", "/lib"};
+
+// Where installed programs live: root may write there, but a parameter file does not belong.
+bool CartellaDiSistema(const QString& cartella) {
+    const QString percorso = QFileInfo(cartella).canonicalFilePath();
+    return std::any_of(std::begin(CARTELLE_DI_SISTEMA), std::end(CARTELLE_DI_SISTEMA),
+                       [&](const char* sistema) {
+                           const QString radice = QString::fromLatin1(sistema);
+                           return percorso == radice || percorso.startsWith(radice + u'/');
+                       });
+}
 
 bool CartellaScrivibile(const QString& cartella) {
     const QFileInfo info(cartella);
-    return !cartella.isEmpty() && info.isDir() && info.isWritable();
+    return !cartella.isEmpty() && info.isDir() && info.isWritable() && !CartellaDiSistema(cartella);
 }
 
 // Read anew at every use: the folders may change while the program runs.

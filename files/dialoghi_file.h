@@ -13,7 +13,8 @@ std::filesystem::path DialogoApri(DialogoComune& dialogo);
 std::filesystem::path DialogoSalva(DialogoComune& dialogo);
 
 // The folder the dialogs start in: the program's own folder when the user may write there
-// (an installed program's folder is not), else the documents folder, else home.
+// and it is no system location (under /usr, /opt, /bin, /sbin or /lib, where root may
+// write too), else the documents folder, else home.
 QString ScegliCartellaIniziale(const QString& cartellaProgramma, const QString& documenti,
                                const QString& casa);
 

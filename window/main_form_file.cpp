@@ -3,7 +3,7 @@
 
 #include "core/parametri_ntc.h"
 #include "files/dialoghi_file.h"
-#include "files/dichiarazioni.h"
+#include "profilo/file_ntc.h"
 
 void MainForm::MenuApri_Click() {
     const auto nome = DialogoApri(*comDialog_);

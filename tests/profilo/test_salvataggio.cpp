@@ -1,0 +1,344 @@
+#include "cartella_prova.h"
+#include "profilo/file_ausiliari.h"
+#include "profilo/profilo.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+const std::vector<VoceProfilo> VOCI{{"NTC", "R0", "10000"}, {"NTC", "B", "3950"}};
+const std::string NUOVO = "[NTC]\r\nR0=10000\r\nB=3950\r\n";
+
+std::string Valore(const fs::path& file, const char* chiave) {
+    return LeggiFileProfilo(file).profilo.Valore("NTC", chiave).value_or("-");
+}
+
+struct stat Stato(const fs::path& file) {
+    struct stat stato {};
+    ::stat(file.c_str(), &stato);
+    return stato;
+}
+
+// Runs the function in a child process and gives its exit code.
+template <class Funzione> int NelFiglio(Funzione funzione) {
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        ::_exit(funzione());
+    }
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+}
+
+TEST(ScriviVociProfilo, TienePermessiELeAltreRighe) {
+    CartellaProva cartella;
+    const fs::path file = cartella / "p.ntc";
+    const std::string alLimite = "[A]\n" + std::string(DIMENSIONE_MASSIMA_FILE - 40, 'x') + "\n";
+    for (const auto& [prima, dopo] : std::vector<std::pair<std::string, std::string>>{
+             {"; mio\n[NTC]\nB=1\n", "; mio\n[NTC]\nB=3950\nR0=10000\n"},
+             {alLimite, alLimite + "[NTC]\nR0=10000\nB=3950\n"}}) {
+        ScriviFile(file, prima);
+        fs::permissions(file, fs::perms(0640));
+        ASSERT_TRUE(ScriviVociProfilo(file, VOCI));
+        EXPECT_TRUE(LeggiFile(file) == dopo);
+        EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
+        EXPECT_EQ(Valore(file, "R0"), "10000");
+        EXPECT_EQ(cartella.Voci(), 1);
+    }
+    // Through a link, the file it points to is written and the link stays.
+    fs::create_symlink("p.ntc", cartella / "link.ntc");
+    ASSERT_TRUE(ScriviVociProfilo(cartella / "link.ntc", {{{"NTC", "R0", "1"}}}));
+    EXPECT_TRUE(fs::is_symlink(cartella / "link.ntc"));
+    EXPECT_EQ(Valore(file, "R0"), "1");
+}
+
+// Each of these fails for root too, and must leave the folder and the file as they were.
+TEST(ScriviVociProfilo, UnSalvataggioFallitoLasciaTuttoComEra) {
+    CartellaProva cartella;
+    fs::create_directory(cartella / "cartella.ntc");
+    ScriviFile(cartella / "file", "x");
+    ScriviFile(cartella / "sola lettura.ntc", "[NTC]\nR0=1\n");
+    fs::permissions(cartella / "sola lettura.ntc", fs::perms(0444));
+    ScriviFile(cartella / "pieno.ntc", "[Altro]\n" + std::string(200, 'x') + "\n");
+    ::mkfifo((cartella / "fifo.ntc").c_str(), 0666);
+    // 64 MiB of nothing, made in an instant.
+    ::truncate((ScriviFile(cartella / "enorme.ntc", "[NTC]\n"), cartella / "enorme.ntc").c_str(),
+               std::int64_t{64} << 20U);
+    // A full disk: the size limit stops the write of a file beyond 100 bytes.
+    rlimit vecchio{};
+    ::getrlimit(RLIMIT_FSIZE, &vecchio);
+    const rlimit limite{100, vecchio.rlim_max};
+    const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    for (const fs::path& file :
+         {cartella / "cartella.ntc", cartella / "file" / "p.ntc", fs::path("/proc/p.ntc"),
+          cartella / "sola lettura.ntc", cartella / "pieno.ntc", cartella / "fifo.ntc",
+          cartella / "enorme.ntc"}) {
+        const auto prima = fs::is_regular_file(file) ? fs::file_size(file) : 0;
+        const auto inizio = std::chrono::steady_clock::now();
+        EXPECT_FALSE(ScriviVociProfilo(file, VOCI)) << file;
+        EXPECT_EQ(LeggiFileProfilo(file).stato == StatoLettura::Letto,
+                  file.filename() == "pieno.ntc" || file.filename() == "sola lettura.ntc")
+            << file;
+        EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::seconds(1)) << file;
+        EXPECT_EQ(cartella.Voci(), 6) << file;
+        EXPECT_EQ(fs::is_regular_file(file) ? fs::file_size(file) : 0, prima) << file;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &vecchio);
+    std::signal(SIGXFSZ, segnale);
+    EXPECT_EQ(LeggiFile(cartella / "sola lettura.ntc"), "[NTC]\nR0=1\n");
+    EXPECT_EQ(fs::status(cartella / "sola lettura.ntc").permissions(), fs::perms(0444));
+    EXPECT_FALSE(ScriviVociProfilo(cartella / "p.ntc", {{{"NTC", "R=0", "1"}}}));
+    EXPECT_EQ(LeggiFileProfilo(cartella / "manca.ntc").stato, StatoLettura::Assente);
+}
+
+TEST(ScriviVociProfilo, NomeLungoQuantoIlFileSystemConsente) {
+    CartellaProva cartella;
+    const fs::path file = cartella / (std::string(251, 'n') + ".ntc");
+    ASSERT_TRUE(ScriviVociProfilo(file, VOCI));
+    EXPECT_EQ(LeggiFile(file), NUOVO);
+    ASSERT_TRUE(ScriviVociProfilo(file, {{{"NTC", "R0", "1"}}}));
+    EXPECT_EQ(Valore(file, "R0"), "1");
+    EXPECT_EQ(cartella.Voci(), 1);
+}
+
+// A file with a second link, or an extended attribute, is written in place: the links
+// still share one file, the attribute stays, and no backup is left.
+TEST(ScriviVociProfilo, CollegamentiEAttributiRestano) {
+    CartellaProva cartella;
+    const fs::path file = cartella / "p.ntc";
+    ScriviFile(file, "[NTC]\nR0=1\n");
+    fs::create_hard_link(file, cartella / "altro nome.ntc");
+    ASSERT_TRUE(ScriviVociProfilo(file, VOCI));
+    EXPECT_EQ(LeggiFile(cartella / "altro nome.ntc"), "[NTC]\nR0=10000\nB=3950\n");
+    EXPECT_EQ(Stato(file).st_nlink, 2U);
+    EXPECT_EQ(cartella.Voci(), 2);
+
+    const fs::path segnato = cartella / "segnato.ntc";
+    ScriviFile(segnato, "[NTC]\n");
+    if (::setxattr(segnato.c_str(), "user.brevanto", "1", 1, 0) != 0) {
+        GTEST_SKIP() << "this file system keeps no user attributes";
+    }
+    ASSERT_TRUE(ScriviVociProfilo(segnato, VOCI));
+    char letto[4] = {};
+    EXPECT_EQ(::getxattr(segnato.c_str(), "user.brevanto", letto, sizeof letto), 1);
+    EXPECT_EQ(LeggiFile(segnato), "[NTC]\nR0=10000\nB=3950\n");
+    EXPECT_EQ(cartella.Voci(), 3);
+}
+
+// A save killed while writing into the file left it torn beside the backup of its old
+// bytes: the next load reads the old bytes and puts them back, as does the next save.
+TEST(CopiaDiSicurezza, LaProssimaLetturaOSalvataggioRimetteIVecchiByte) {
+    CartellaProva cartella;
+    const fs::path file = cartella / "p.ntc";
+    const std::string vecchi = "[NTC]\nR0=4700\nB=3435\n";
+    for (const bool conSalvataggio : {false, true}) {
+        ScriviFile(file, "[NTC]\nR0=100");
+        ScriviFile(cartella / NomeCopia("p.ntc", Stato(file).st_ino), vecchi);
+        ScriviFile(cartella / ".brevanto-0123abcd.tmp", "x");
+        if (conSalvataggio) {
+            ASSERT_TRUE(ScriviVociProfilo(file, {{{"NTC", "B", "1"}}}));
+            EXPECT_EQ(LeggiFile(file), "[NTC]\nR0=4700\nB=1\n");
+        } else {
+            EXPECT_EQ(Valore(file, "R0"), "4700");
+            EXPECT_EQ(LeggiFile(file), vecchi);
+        }
+        EXPECT_EQ(cartella.Voci(), conSalvataggio ? 1 : 2); // a load leaves temporaries
+        fs::remove(cartella / ".brevanto-0123abcd.tmp");
+    }
+    // Another file's backup, or one of an earlier file of the same name, is not this one's.
+    ScriviFile(cartella / NomeCopia("q.ntc", Stato(file).st_ino), vecchi);
+    ScriviFile(cartella / NomeCopia("p.ntc", Stato(file).st_ino + 1), vecchi);
+    EXPECT_EQ(Valore(file, "B"), "1");
+}
+
+// Runs as root: a team folder (root:team 2775) with alice's file (alice:team 0660), saved
+// by bob, who is in team. The file must stay alice's.
+TEST(Proprietario, UnCompagnoDiSquadraSalvaIlFileDiUnAltro) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to act as two users";
+    }
+    constexpr uid_t ALICE = 47101;
+    constexpr uid_t BOB = 47102;
+    constexpr gid_t SQUADRA = 47100;
+    CartellaProva base;
+    fs::permissions(base.Percorso(), fs::perms(0755));
+    const fs::path squadra = base / "squadra";
+    fs::create_directory(squadra);
+    ASSERT_EQ(::chown(squadra.c_str(), 0, SQUADRA), 0);
+    ASSERT_EQ(::chmod(squadra.c_str(), 02775), 0);
+    const fs::path file = squadra / "sonda.ntc";
+    ScriviFile(file, "; di alice\n[NTC]\nR0=1\n");
+    ASSERT_EQ(::chown(file.c_str(), ALICE, SQUADRA), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0660), 0);
+
+    const auto comeBob = [&](const auto& azione) {
+        return NelFiglio([&] {
+            const gid_t gruppi[] = {SQUADRA};
+            if (::setgroups(1, gruppi) != 0 || ::setresgid(BOB, BOB, BOB) != 0 ||
+                ::setresuid(BOB, BOB, BOB) != 0) {
+                return 2;
+            }
+            return azione() ? 0 : 1;
+        });
+    };
+    ASSERT_EQ(comeBob([&] { return ScriviVociProfilo(file, VOCI); }), 0);
+    EXPECT_EQ(LeggiFile(file), "; di alice\n[NTC]\nR0=10000\nB=3950\n");
+    const struct stat stato = Stato(file);
+    EXPECT_EQ(stato.st_uid, ALICE);
+    EXPECT_EQ(stato.st_gid, SQUADRA);
+    EXPECT_EQ(stato.st_mode & 07777, 0660U);
+    // A new file of bob's takes the folder's group, and bob may write his own file anew.
+    ASSERT_EQ(comeBob([&] {
+                  return ScriviVociProfilo(squadra / "bob.ntc", VOCI) &&
+                         ScriviVociProfilo(squadra / "bob.ntc", VOCI);
+              }),
+              0);
+    EXPECT_EQ(Stato(squadra / "bob.ntc").st_uid, BOB);
+    EXPECT_EQ(Stato(squadra / "bob.ntc").st_gid, SQUADRA);
+    // A read-only file of alice's stays hers and unchanged.
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    EXPECT_EQ(comeBob([&] { return ScriviVociProfilo(file, {{{"NTC", "R0", "1"}}}); }), 1);
+    EXPECT_EQ(Valore(file, "R0"), "10000");
+    EXPECT_EQ(std::distance(fs::directory_iterator(squadra), {}), 2);
+}
+
+struct Uccisioni {
+    int vecchi = 0;
+    int nuovi = 0;
+    int conCopia = 0;
+    int conTemporaneo = 0;
+};
+
+// Kills a process saving in a loop at random instants; each time the file must read as the
+// old or the new content, directly or through the backup left beside it.
+Uccisioni UccidiDuranteISalvataggi(const CartellaProva& cartella, const fs::path& file,
+                                   int quante) {
+    const std::string vecchio = "[NTC]\r\nR0=4700\r\nB=3435\r\n";
+    ScriviFile(file, vecchio);
+    const long vociIniziali = cartella.Voci();
+    unsigned seme = 20240611;
+    Uccisioni conta;
+    for (int uccisione = 0; uccisione < quante; ++uccisione) {
+        const pid_t figlio = ::fork();
+        if (figlio == 0) {
+            for (unsigned giro = 0;; ++giro) { // until killed
+                ScriviVociProfilo(file, giro % 2 == 0
+                                            ? VOCI
+                                            : std::vector<VoceProfilo>{{"NTC", "R0", "4700"},
+                                                                       {"NTC", "B", "3435"}});
+            }
+        }
+        seme = seme * 1103515245U + 12345U;
+        ::usleep(seme % 15000U);
+        ::kill(figlio, SIGKILL);
+        ::waitpid(figlio, nullptr, 0);
+        const bool copia =
+            fs::exists(cartella / NomeCopia(file.filename().string(), Stato(file).st_ino));
+        const long altre = cartella.Voci() - vociIniziali - (copia ? 1 : 0);
+        conta.conCopia += copia ? 1 : 0;
+        conta.conTemporaneo += altre > 0 ? 1 : 0;
+        if (!copia) {
+            const std::string contenuto = LeggiFile(file);
+            EXPECT_TRUE(contenuto == vecchio || contenuto == NUOVO)
+                << uccisione << ": " << contenuto;
+        }
+        const std::string r0 = Valore(file, "R0");
+        EXPECT_TRUE(r0 == "4700" || r0 == "10000") << uccisione;
+        EXPECT_EQ(Valore(file, "B"), r0 == "4700" ? "3435" : "3950") << uccisione;
+        EXPECT_EQ(cartella.Voci(), vociIniziali + altre) << "the load removed the backup";
+        const std::string contenuto = LeggiFile(file);
+        EXPECT_TRUE(contenuto == vecchio || contenuto == NUOVO) << uccisione << ": " << contenuto;
+        (contenuto == NUOVO ? conta.nuovi : conta.vecchi) += 1;
+    }
+    // The next save removes whatever the killed ones left.
+    EXPECT_TRUE(ScriviVociProfilo(file, VOCI));
+    EXPECT_EQ(cartella.Voci(), vociIniziali);
+    return conta;
+}
+
+TEST(Interruzione, UnSalvataggioUccisoLasciaIlVecchioOIlNuovo) {
+    for (const bool collegato : {false, true}) {
+        CartellaProva cartella;
+        const fs::path file = cartella / "p.ntc";
+        ScriviFile(file, "");
+        if (collegato) {
+            fs::create_hard_link(file, cartella / "secondo.ntc");
+        }
+        const Uccisioni conta = UccidiDuranteISalvataggi(cartella, file, 150);
+        std::cout << (collegato ? "written in place" : "replaced by rename") << ": 150 kills, "
+                  << conta.vecchi << " old, " << conta.nuovi << " new, " << conta.conCopia
+                  << " with a backup, " << conta.conTemporaneo << " with a temporary\n";
+        EXPECT_GT(conta.nuovi, 0);
+        EXPECT_GT(conta.vecchi, 0);
+    }
+}
+
+// Two processes save their own section of one file in turn as fast as they can, and a
+// third reads it meanwhile: no save that reported success may be undone by the other.
+TEST(Concorrenza, DueSalvataggiInsiemeNonPerdonoNulla) {
+    constexpr int GIRI = 150;
+    for (const bool collegato : {false, true}) {
+        CartellaProva cartella;
+        const fs::path file = cartella / "p.ntc";
+        ScriviFile(file, "; comune\n");
+        if (collegato) {
+            fs::create_hard_link(file, cartella / "secondo.ntc");
+        }
+        const auto salvatore = [&](const char* sezione) {
+            const pid_t figlio = ::fork();
+            if (figlio == 0) {
+                for (int giro = 1; giro <= GIRI; ++giro) {
+                    const std::string valore = std::to_string(giro);
+                    if (!ScriviVociProfilo(file, {{{sezione, "N", valore}}}) ||
+                        LeggiFileProfilo(file).profilo.Valore(sezione, "N") != valore) {
+                        ::_exit(1);
+                    }
+                }
+                ::_exit(0);
+            }
+            return figlio;
+        };
+        const auto lettore = [&] {
+            return NelFiglio([&] {
+                int ultimo = 0;
+                for (int giro = 0; giro < 2 * GIRI; ++giro) {
+                    const LetturaProfilo letto = LeggiFileProfilo(file);
+                    const int n = std::stoi(letto.profilo.Valore("P", "N").value_or("0"));
+                    if (letto.stato != StatoLettura::Letto || n < ultimo ||
+                        !LeggiFile(file).starts_with("; comune\n")) {
+                        return 1;
+                    }
+                    ultimo = n;
+                }
+                return 0;
+            });
+        };
+        const pid_t salvatori[] = {salvatore("P"), salvatore("Q")};
+        EXPECT_EQ(lettore(), 0);
+        for (const pid_t figlio : salvatori) {
+            int stato = 0;
+            ::waitpid(figlio, &stato, 0);
+            EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0) << "a save was lost";
+        }
+        const Profilo finale = LeggiFileProfilo(file).profilo;
+        EXPECT_EQ(finale.Valore("P", "N"), std::to_string(GIRI));
+        EXPECT_EQ(finale.Valore("Q", "N"), std::to_string(GIRI));
+        EXPECT_EQ(cartella.Voci(), collegato ? 2 : 1);
+    }
+}
+
+} // namespace
