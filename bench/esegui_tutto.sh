@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# All the figures in one run: the core's calls, start-up time and memory against the bare Qt window and the
-# installed calculators, the per-key and per-conversion time, and how many inputs each
-# fuzzer gets through in a fixed time. Arguments: a Release build folder and a folder
-# built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-rel build-asan; the first is
-# configured with -DBREVANTO_BENCH=ON.
+# All the figures in one run: the core's calls, the thermistor models and their fits,
+# brevanto-ntc's start-up and longest table, start-up time and memory against the bare Qt
+# window and the installed calculators, the per-key and per-conversion time, and how many
+# inputs each fuzzer gets through in a fixed time. Arguments: a Release build folder and a
+# folder built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-rel build-asan; the first
+# is configured with -DBREVANTO_BENCH=ON.
 set -euo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
 rilascio=$(cd "$1" && pwd)
@@ -19,8 +20,14 @@ echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb)"
     "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" \
     "$rilascio/bench/finestra_etichetta" 31
 
+echo "== brevanto-ntc (median of 101 runs each, in turn)"
+"$rilascio/bench/bench_ntc" "$rilascio/ntc/brevanto-ntc" "$rilascio/bench/programma_vuoto" 101
+
 echo "== conversions and number texts"
 "$rilascio/bench/bench_core" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
+
+echo "== thermistor models (no evaluation may allocate; fits of 10 000 points)"
+"$rilascio/bench/bench_modelli" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
 
 echo "== keys (offscreen, CPU time)"
 QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_keys" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
@@ -29,7 +36,9 @@ echo "== fuzzers (${secondi} s each, ASan + UBSan)"
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
-    tests/profilo/fuzz_file_ntc:tests/profilo/corpus; do
+    tests/profilo/fuzz_file_ntc:tests/profilo/corpus \
+    tests/modelli/fuzz_tabella_csv:tests/modelli/corpus \
+    tests/ntc/fuzz_argomenti_ntc:tests/ntc/corpus; do
     programma=$fuzz/${bersaglio%%:*}
     mkdir -p "$cartella/${programma##*/}"
     esito=$("$programma" -max_total_time="$secondi" -rss_limit_mb=2048 \

@@ -9,11 +9,7 @@
 template <typename T> class Esito {
 public:
     Esito(T valore) : valore_(std::move(valore)) {} // NOLINT: implicit, like std::expected
-    static Esito Errore(std::string motivo) {
-        Esito esito;
-        esito.motivo_ = std::move(motivo);
-        return esito;
-    }
+    static Esito Errore(std::string motivo) { return Esito(std::nullopt, std::move(motivo)); }
 
     bool Riuscito() const { return valore_.has_value(); }
     const T& Valore() const { return *valore_; }
@@ -22,7 +18,7 @@ public:
     const std::string& Motivo() const { return motivo_; }
 
 private:
-    Esito() = default;
+    Esito(std::nullopt_t, std::string motivo) : motivo_(std::move(motivo)) {}
     std::optional<T> valore_;
     std::string motivo_;
 };

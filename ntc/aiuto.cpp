@@ -66,17 +66,19 @@ dei due punti estremi (beta_estremi) e gli avvisi vanno su standard error.
 constexpr std::string_view BETA = R"(Uso: brevanto-ntc beta MODELLO --tra T1 T2 [--json]
 B (kelvin) tra due temperature (°C) del modello: ln(R1/R2) / (1/T1 - 1/T2).
 Stampa il numero; con --json {"B": ..., "T1": ..., "T2": ...}.
+MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
+         --tabella FILE.csv
 )";
 
 constexpr std::string_view TABELLA =
     R"(Uso: brevanto-ntc tabella MODELLO --da T --a T --passo dT
-                           [--formato csv|json|c|marlin|klipper|esphome] [--virgola]
+                           [--formato csv|json|c|marlin|klipper|esphome] [--virgola] [--json]
                            [--partitore OHM [--verso massa|alimentazione] [--vref V] [--bit N]]
 Tabella R-T da --da a --a (°C, compresi) a passi di --passo; fino a 1000000 righe.
   csv      intestazione T_C,R_ohm,alfa_1_K[,adc], poi una riga per temperatura;
            alfa = d ln R / dT in 1/K; adc (con --partitore) il conteggio arrotondato
   --virgola  csv con ";" e virgola decimale, per i fogli di calcolo
-  json     array di oggetti {"T", "R", "alfa"[, "adc"]}
+  json     array di oggetti {"T", "R", "alfa"[, "adc"]}; --json vale --formato json
   c        header C: struct ntc_riga { t_c, r_ohm[, adc] } e la nota d'interpolazione
   marlin   tabella temptable_998 di Marlin: { OV(conteggio), °C } per conteggio crescente;
            vuole --partitore e gradi interi; --bit predefinito 10
@@ -87,6 +89,8 @@ Partitore: --partitore è la resistenza in serie (ohm); --verso dice dove sta il
 termistore (massa, predefinito, o alimentazione); --vref la tensione che alimenta il
 partitore e fa da riferimento all'ADC (predefinita 3.3 V); --bit i bit dell'ADC
 (predefiniti 12). Conteggio = V / Vref * 2^bit.
+MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
+         --tabella FILE.csv
 )";
 
 constexpr std::string_view TOLLERANZA =
@@ -94,6 +98,8 @@ constexpr std::string_view TOLLERANZA =
 Caso peggiore a ogni temperatura (°C) di un pezzo con R25 entro ±tol-r25 % e B entro
 ±tol-b %: intestazione T_C,R_percento,T_gradi, poi la tolleranza di R in ±% e quella di T
 in ±°C; con --json oggetti {"T", "R_percento", "gradi"}.
+MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
+         --tabella FILE.csv
 )";
 
 constexpr std::string_view PARTITORE =
@@ -104,6 +110,8 @@ T_C,R_ohm,V,adc: temperatura, resistenza, tensione d'uscita e conteggio non arro
 (V / Vref * 2^bit). --partitore è la resistenza in serie (ohm); --verso dove sta il
 termistore (predefinito massa); --vref predefinita 3.3 V; --bit predefiniti 12.
 Con --json oggetti {"T", "R", "V", "adc"}.
+MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
+         --tabella FILE.csv
 )";
 
 constexpr std::string_view AUTORISCALDAMENTO =
@@ -112,6 +120,8 @@ constexpr std::string_view AUTORISCALDAMENTO =
 Potenza nel termistore del partitore a ogni temperatura (°C) e sovratemperatura che
 causa con la costante di dissipazione (mW/K): intestazione T_C,R_ohm,P_mW,dT_K; con
 --json oggetti {"T", "R", "P_mW", "dT_K"}. --vref predefinita 3.3 V.
+MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
+         --tabella FILE.csv
 )";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{

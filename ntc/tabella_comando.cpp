@@ -122,7 +122,7 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
     }
     const auto descrizione = adc ? std::optional(Descrivi(*adc)) : std::nullopt;
     // A long table is most of the output: its bytes are reserved at once.
-    constexpr size_t BYTE_PER_RIGA = 48;
+    constexpr size_t BYTE_PER_RIGA = 64;
     uscita.reserve(uscita.size() + righe.size() * BYTE_PER_RIGA);
     try {
         ScriviTabella(uscita, formato, righe, descrizione, VERSIONE_NTC);

@@ -17,7 +17,8 @@ const ParametriEsteso VISHAY{3.354016e-03, 2.569850e-04, 2.620131e-06, 6.383091e
 
 std::vector<PuntoRT> Punti(const ModelloNTC& modello, double da, double a, double passo) {
     std::vector<PuntoRT> punti;
-    for (double t = da; t <= a; t += passo) {
+    for (int i = 0; da + i * passo <= a; ++i) {
+        const double t = da + i * passo;
         punti.push_back({t, *modello.Resistenza(t)});
     }
     return punti;

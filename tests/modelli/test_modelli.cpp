@@ -25,12 +25,14 @@ TEST(ModelloBeta, StesseCifreDellaFinestra) {
          {ParametriNTC{10000, 3950}, ParametriNTC{4700, 3380}, ParametriNTC{100000, -4250},
           ParametriNTC{0, 3950}, ParametriNTC{10000, 0}}) {
         const ModelloBeta modello({p.R0, p.B});
-        for (double t = -280; t <= 400; t += 0.37) {
+        for (int i = 0; i <= 1840; ++i) {
+            const double t = -280 + 0.37 * i;
             const double finestra = CalcolaOhm(p, t);
             const auto r = modello.Resistenza(t);
             EXPECT_EQ(r.value_or(ERRORE_CALCOLO), finestra > 0 ? finestra : ERRORE_CALCOLO) << t;
         }
-        for (double r = 1e-3; r < 1e12; r *= 1.7) {
+        for (int i = 0; i < 60; ++i) {
+            const double r = 1e-3 * std::pow(1.7, i);
             const double finestra = CalcolaTemperatura(p, r);
             const auto t = modello.Temperatura(r);
             EXPECT_EQ(t.has_value(), finestra > -273.15) << r;
@@ -50,7 +52,8 @@ struct Nominato {
 
 std::vector<Nominato> Modelli() {
     std::vector<PuntoRT> righe;
-    for (double t = -55; t <= 300; t += 5) {
+    for (int gradi = -55; gradi <= 300; gradi += 5) {
+        const double t = gradi;
         righe.push_back({t, 10000 * std::exp(3950 * (1 / (t + 273.15) - 1 / 298.15))});
     }
     auto tabella = ModelloTabella::Crea(righe);
@@ -65,7 +68,8 @@ std::vector<Nominato> Modelli() {
 TEST(Modelli, AndataERitornoEDerivata) {
     for (const auto& [nome, modello, da, a] : Modelli()) {
         double peggiore = 0;
-        for (double t = da; t <= a; t += 0.05) {
+        for (int i = 0; da + i * 0.05 <= a + 1e-9; ++i) {
+            const double t = da + i * 0.05;
             const auto r = modello->Resistenza(t);
             ASSERT_TRUE(r) << nome << ' ' << t;
             const auto ritorno = modello->Temperatura(*r);

@@ -209,7 +209,8 @@ TEST(TabelleCostruttori, FormeEstesePubblicateConcordanoEntro12mK) {
     const ModelloEsteso inverso({3.354016e-03, 2.569850e-04, 2.620131e-06, 6.383091e-08, 10000});
     const ModelloEstesoDiretto diretto({-14.6337, 4791.842, -115334, -3.730535e+06, 10000});
     double peggiore = 0;
-    for (double t = -40; t <= 150; t += 0.1) {
+    for (int decimi = -400; decimi <= 1500; ++decimi) {
+        const double t = decimi / 10.0;
         peggiore = std::fmax(peggiore, std::fabs(*inverso.Temperatura(*diretto.Resistenza(t)) - t));
     }
     std::printf("Vishay NTCLE100E3 3977 K, inverse vs forward form: %.4f K\n", peggiore);

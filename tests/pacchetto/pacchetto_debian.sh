@@ -46,6 +46,9 @@ richiesti=(
     usr/share/doc/brevanto/copyright
     usr/share/doc/brevanto/changelog.gz
     usr/share/man/man1/brevanto.1.gz
+    usr/bin/brevanto-ntc
+    usr/share/man/man1/brevanto-ntc.1.gz
+    usr/share/bash-completion/completions/brevanto-ntc
 )
 for f in "${richiesti[@]}"; do
     [ -f "$radice/$f" ] || fallito "missing from the package: $f"
@@ -57,6 +60,9 @@ done
 file -b "$condivisi/icons/hicolor/scalable/apps/brevanto.svg" | grep -q '^SVG' ||
     fallito "the scalable icon is no SVG"
 [ -x "$radice/usr/bin/brevanto" ] || fallito "the program is not executable"
+[ "$("$radice/usr/bin/brevanto-ntc" resistenza --r0 10000 --beta 3950 25)" = "25,10000" ] ||
+    fallito "the unpacked brevanto-ntc does not convert"
+bash -n "$condivisi/bash-completion/completions/brevanto-ntc" || fallito "bash completion"
 file -b "$radice/usr/bin/brevanto" | grep -q ', stripped' || fallito "the program is not stripped"
 head -n 1 "$condivisi/doc/brevanto/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
     fallito "copyright is not in the Debian format"

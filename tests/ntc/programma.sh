@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The built brevanto-ntc as a script uses it: exit statuses, the same bytes in every
+# locale, ADC counts -> T -> counts, the C and Marlin tables compiled and read back, and
+# the bash completion. Arguments: the program, a scratch folder, the completion script.
+set -euo pipefail
+ntc=$1 cartella=$2 completamento=$3
+rm -rf "$cartella"
+mkdir -p "$cartella"
+fallito() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+beta=(--r0 10000 --beta 3950)
+
+stato() {
+    local atteso=$1
+    shift
+    local s=0
+    "$ntc" "$@" >/dev/null 2>&1 || s=$?
+    [ "$s" -eq "$atteso" ] || fallito "status $s, not $atteso: $*"
+}
+stato 0 --version
+stato 0 tabella --help
+stato 2
+stato 2 resistenza --r0 10000 25
+stato 1 temperatura "${beta[@]}" -- -5
+# A closed pipe or a full disk is no table written.
+if [ -w /dev/full ]; then
+    s=0
+    "$ntc" resistenza "${beta[@]}" 25 >/dev/full 2>/dev/null || s=$?
+    [ "$s" -eq 1 ] || fallito "status $s writing to a full disk"
+fi
+
+comandi=(
+    "resistenza ${beta[*]} -40 -0.5 125"
+    "temperatura ${beta[*]} --json 1e5 3300.5"
+    "tabella ${beta[*]} --da -55 --a 300 --passo 0.25 --partitore 4700"
+    "tabella ${beta[*]} --da 0 --a 300 --passo 1 --formato marlin --partitore 4700"
+    "adatta --modello steinhart-hart --punti -40:336000 25:10000 125:339.5 --json"
+    "tolleranza ${beta[*]} --tol-r25 1 --tol-b 0.5 -20 85"
+    "autoriscaldamento ${beta[*]} --partitore 10000 --vref 5 --dissipazione 1.5 0 100"
+)
+for comando in "${comandi[@]}"; do
+    # shellcheck disable=SC2086 # each entry is a command line
+    a=$(LC_ALL=C "$ntc" $comando)
+    # shellcheck disable=SC2086
+    b=$(LC_ALL=it_IT.UTF-8 "$ntc" $comando)
+    [ "$a" = "$b" ] || fallito "output differs between C and it_IT.UTF-8: $comando"
+done
+
+divisore=(--partitore 4700 --bit 12)
+conteggi=(1 17 1000 2048 3500 4095)
+mapfile -t temperature < <("$ntc" partitore "${beta[@]}" "${divisore[@]}" --adc "${conteggi[@]}" |
+    tail -n +2 | cut -d, -f1)
+mapfile -t ritorno < <("$ntc" partitore "${beta[@]}" "${divisore[@]}" -- "${temperature[@]}" |
+    tail -n +2 | cut -d, -f4)
+for i in "${!conteggi[@]}"; do
+    awk -v a="${conteggi[i]}" -v b="${ritorno[i]}" \
+        'BEGIN { d = a - b; exit !(d < 1e-9 * a && -d < 1e-9 * a) }' ||
+        fallito "count ${conteggi[i]} -> ${temperature[i]} °C -> ${ritorno[i]}"
+done
+
+# The C header compiles and holds the CSV's numbers, read as doubles.
+tabella=(tabella "${beta[@]}" --da -40 --a 150 --passo 0.5 --partitore 4700 --bit 10)
+"$ntc" "${tabella[@]}" --formato c >"$cartella/ntc_tabella.h"
+cat >"$cartella/leggi_c.c" <<'FINE'
+#include "ntc_tabella.h"
+#include <stdio.h>
+int main(void) {
+    for (int i = 0; i < NTC_RIGHE; ++i)
+        printf("%.17g %.17g %ld\n", ntc_tabella[i].t_c, ntc_tabella[i].r_ohm, ntc_tabella[i].adc);
+    return 0;
+}
+FINE
+cc -std=c99 -Wall -Wextra -Werror -o "$cartella/leggi_c" "$cartella/leggi_c.c" ||
+    fallito "the C header does not compile"
+"$ntc" "${tabella[@]}" | tail -n +2 | tr ',' ' ' >"$cartella/csv"
+"$cartella/leggi_c" | paste -d' ' - "$cartella/csv" |
+    awk '$1 != $4 || $2 != $5 || $3 != $7 { print; bad = 1 } END { exit bad }' ||
+    fallito "the C header's rows differ from the CSV's"
+
+# The Marlin table compiles with Marlin's own definitions and holds the 10-bit counts,
+# rising, one row per count.
+"$ntc" "${tabella[@]}" --formato marlin >"$cartella/marlin.h" 2>&1 &&
+    fallito "Marlin took half degrees"
+marlin=(tabella "${beta[@]}" --da -40 --a 150 --passo 1 --partitore 4700 --formato marlin)
+"$ntc" "${marlin[@]}" >"$cartella/marlin.h"
+cat >"$cartella/leggi_marlin.cpp" <<'FINE'
+#include <cstdint>
+#include <cstdio>
+#define PROGMEM
+#define OVERSAMPLENR 16
+#define OV(N) int16_t((N) * (OVERSAMPLENR))
+typedef struct { int16_t value; int16_t celsius; } temp_entry_t;
+#include "marlin.h"
+int main() {
+    for (const temp_entry_t& riga : temptable_998)
+        std::printf("%d %d\n", riga.value / OVERSAMPLENR, riga.celsius);
+}
+FINE
+c++ -std=c++17 -Wall -Wextra -Werror -o "$cartella/leggi_marlin" "$cartella/leggi_marlin.cpp" ||
+    fallito "the Marlin table does not compile"
+"$ntc" "${marlin[@]/marlin/csv}" --bit 10 | tail -n +2 | awk -F, '{ print $4, $1 }' |
+    sort -k1,1n -k2,2nr | awk '$1 != prima { print; prima = $1 }' >"$cartella/attesa"
+"$cartella/leggi_marlin" | diff - "$cartella/attesa" || fallito "Marlin's rows"
+# The completion offers what the program takes: every subcommand and each one's options.
+# shellcheck source=/dev/null
+source "$completamento"
+completa() {
+    COMP_WORDS=(brevanto-ntc "$@")
+    COMP_CWORD=$#
+    _brevanto_ntc
+    echo "${COMPREPLY[*]}"
+}
+for sottocomando in $(completa ''); do
+    [[ $sottocomando == --* ]] && continue
+    "$ntc" "$sottocomando" --help >/dev/null || fallito "completion offers $sottocomando"
+    for opzione in $(completa "$sottocomando" --); do
+        [ "$opzione" = --help ] && continue
+        "$ntc" "$sottocomando" --help | grep -q -- "$opzione\b" ||
+            fallito "completion offers $opzione, which '$sottocomando --help' does not name"
+    done
+done
+[ "$(completa tabella --formato m)" = marlin ] || fallito "completion of --formato"
+
+echo "brevanto-ntc: all checks passed"
