@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curva/file_modello.h"
 #include "modelli/esito.h"
 #include "modelli/modello_tabella.h"
 #include "ntc/formati.h"
@@ -86,8 +87,13 @@ public:
     // The bytes of an export, as brevanto-ntc tabella writes them.
     Esito<std::string> TestoEsportazione(Esportazione esportazione) const;
 
+    // .ntc parameter files, through the calculator's private-profile layer.
+    QString ApriParametri(const QString& percorso);
+    QString SalvaParametri(const QString& percorso);
+
     // Puts a fitted model into the fields.
     void UsaModello(const ModelloAdattato& modello);
+    void MettiParametri(const ParametriModello& parametri);
 
 public slots:
     void Ricalcola();
@@ -95,6 +101,7 @@ public slots:
 private:
     void CreaMenu();
     QWidget* CreaModulo();
+    Esito<ParametriModello> ParametriDaiCampi() const;
     Esito<std::unique_ptr<ModelloNTC>> ModelloDaiCampi() const;
     Esito<std::optional<PartitoreADC>> PartitoreDaiCampi() const;
     void AggiornaErrore(const std::vector<double>& temperature);

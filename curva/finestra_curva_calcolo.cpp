@@ -29,13 +29,10 @@ std::optional<double> FinestraCurva::Numero(Campo campo) const {
     return LeggiCampo(regione_, txtCampi_.at(campo)->text());
 }
 
-EsitoModello FinestraCurva::ModelloDaiCampi() const {
+Esito<ParametriModello> FinestraCurva::ParametriDaiCampi() const {
     const auto tipo = static_cast<TipoModello>(cmbTipo_->currentIndex());
     if (tipo == TipoModello::Tabella) {
-        if (!tabellaCostruttore_) {
-            return EsitoModello::Errore("nessuna tabella del costruttore caricata");
-        }
-        return std::unique_ptr<ModelloNTC>(std::make_unique<ModelloTabella>(*tabellaCostruttore_));
+        return Esito<ParametriModello>::Errore("una tabella del costruttore non ha parametri");
     }
     const std::array<std::pair<int, int>, 3> campi{
         {{CampoR0, CampoA}, {CampoA, CampoA1}, {CampoA1, CampoInizio}}};
@@ -44,30 +41,51 @@ EsitoModello FinestraCurva::ModelloDaiCampi() const {
     for (int i = primo; i < dopoUltimo; ++i) {
         const auto numero = Numero(static_cast<Campo>(i));
         if (!numero) {
-            return EsitoModello::Errore(txtCampi_.at(static_cast<size_t>(i))
-                                            ->accessibleName()
-                                            .toStdString() +
-                                        ": non è un numero");
+            return Esito<ParametriModello>::Errore(
+                txtCampi_.at(static_cast<size_t>(i))->accessibleName().toStdString() +
+                ": non è un numero");
         }
         v.at(static_cast<size_t>(i - primo)) = *numero;
     }
     switch (tipo) {
     case TipoModello::Beta:
         if (v[0] <= 0) {
-            return EsitoModello::Errore("R0 deve essere positivo");
+            return Esito<ParametriModello>::Errore("R0 deve essere positivo");
         }
-        return std::unique_ptr<ModelloNTC>(
-            std::make_unique<ModelloBeta>(ParametriBeta{v[0], v[1], v[2]}));
+        return ParametriModello(ParametriBeta{v[0], v[1], v[2]});
     case TipoModello::SteinhartHart:
-        return std::unique_ptr<ModelloNTC>(
-            std::make_unique<ModelloSteinhartHart>(ParametriSteinhartHart{v[0], v[1], v[2]}));
+        return ParametriModello(ParametriSteinhartHart{v[0], v[1], v[2]});
     default:
         if (v[4] <= 0) {
-            return EsitoModello::Errore("Rrif deve essere positiva");
+            return Esito<ParametriModello>::Errore("Rrif deve essere positiva");
         }
-        return std::unique_ptr<ModelloNTC>(
-            std::make_unique<ModelloEsteso>(ParametriEsteso{v[0], v[1], v[2], v[3], v[4]}));
+        return ParametriModello(ParametriEsteso{v[0], v[1], v[2], v[3], v[4]});
     }
+}
+
+EsitoModello FinestraCurva::ModelloDaiCampi() const {
+    if (static_cast<TipoModello>(cmbTipo_->currentIndex()) == TipoModello::Tabella) {
+        if (!tabellaCostruttore_) {
+            return EsitoModello::Errore("nessuna tabella del costruttore caricata");
+        }
+        return std::unique_ptr<ModelloNTC>(std::make_unique<ModelloTabella>(*tabellaCostruttore_));
+    }
+    const auto parametri = ParametriDaiCampi();
+    if (!parametri.Riuscito()) {
+        return EsitoModello::Errore(parametri.Motivo());
+    }
+    return std::visit(
+        [](const auto& p) -> std::unique_ptr<ModelloNTC> {
+            using P = std::decay_t<decltype(p)>;
+            if constexpr (std::is_same_v<P, ParametriBeta>) {
+                return std::make_unique<ModelloBeta>(p);
+            } else if constexpr (std::is_same_v<P, ParametriSteinhartHart>) {
+                return std::make_unique<ModelloSteinhartHart>(p);
+            } else {
+                return std::make_unique<ModelloEsteso>(p);
+            }
+        },
+        parametri.Valore());
 }
 
 Esito<std::optional<PartitoreADC>> FinestraCurva::PartitoreDaiCampi() const {
@@ -203,21 +221,25 @@ QString FinestraCurva::LetturaErrore(double temperatura) const {
 }
 
 void FinestraCurva::UsaModello(const ModelloAdattato& modello) {
+    MettiParametri(modello.parametri);
+}
+
+void FinestraCurva::MettiParametri(const ParametriModello& parametri) {
     const auto metti = [this](Campo campo, double valore) {
         txtCampi_.at(campo)->setText(TestoCampo(regione_, valore));
     };
-    if (const auto* beta = std::get_if<ParametriBeta>(&modello.parametri)) {
+    if (const auto* beta = std::get_if<ParametriBeta>(&parametri)) {
         metti(CampoR0, beta->R0);
         metti(CampoB, beta->B);
         metti(CampoT0, beta->T0);
         ScegliTipo(TipoModello::Beta);
-    } else if (const auto* sh = std::get_if<ParametriSteinhartHart>(&modello.parametri)) {
+    } else if (const auto* sh = std::get_if<ParametriSteinhartHart>(&parametri)) {
         metti(CampoA, sh->A);
         metti(CampoBSteinhartHart, sh->B);
         metti(CampoC, sh->C);
         ScegliTipo(TipoModello::SteinhartHart);
     } else {
-        const auto& esteso = std::get<ParametriEsteso>(modello.parametri);
+        const auto& esteso = std::get<ParametriEsteso>(parametri);
         metti(CampoA1, esteso.A1);
         metti(CampoB1, esteso.B1);
         metti(CampoC1, esteso.C1);

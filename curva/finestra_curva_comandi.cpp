@@ -26,8 +26,19 @@ struct VoceMenu {
 };
 
 // File menu, in the order of EseguiFile.
-enum VoceFile { ApriTabella, LeggiPunti, EsportaPng, EsportaSvg, Esci, NUMERO_VOCI_FILE };
+enum VoceFile {
+    ApriNtc,
+    SalvaNtc,
+    ApriTabella,
+    LeggiPunti,
+    EsportaPng,
+    EsportaSvg,
+    Esci,
+    NUMERO_VOCI_FILE
+};
 const std::array<VoceMenu, NUMERO_VOCI_FILE> VOCI_FILE{{
+    {"&Apri parametri…", QKeySequence(Qt::CTRL | Qt::Key_O)},
+    {"&Salva parametri…", QKeySequence(Qt::CTRL | Qt::Key_S)},
     {"Apri &tabella del costruttore…", QKeySequence(Qt::CTRL | Qt::Key_T)},
     {"&Leggi punti da CSV…", QKeySequence(Qt::CTRL | Qt::Key_L)},
     {"Esporta immagine &PNG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
@@ -114,10 +125,11 @@ void FinestraCurva::EseguiFile(int indice) {
         close();
         return;
     }
-    const bool salva = indice == EsportaPng || indice == EsportaSvg;
-    const QString filtro = indice == EsportaPng   ? QStringLiteral("PNG (*.png)")
-                           : indice == EsportaSvg ? QStringLiteral("SVG (*.svg)")
-                                                  : QStringLiteral("CSV (*.csv *.txt)");
+    const bool salva = indice == SalvaNtc || indice == EsportaPng || indice == EsportaSvg;
+    const QString filtro = indice == EsportaPng                       ? QStringLiteral("PNG (*.png)")
+                           : indice == EsportaSvg                     ? QStringLiteral("SVG (*.svg)")
+                           : indice == ApriNtc || indice == SalvaNtc ? QStringLiteral("NTC (*.ntc)")
+                                                                      : QStringLiteral("CSV (*.csv *.txt)");
     const QString titolo = QString::fromUtf8(VOCI_FILE.at(static_cast<size_t>(indice)).testo)
                                .remove(u'&')
                                .remove(u'…');
@@ -126,7 +138,9 @@ void FinestraCurva::EseguiFile(int indice) {
     if (percorso.isEmpty()) {
         return;
     }
-    const QString errore = indice == ApriTabella ? ApriTabellaCostruttore(percorso)
+    const QString errore = indice == ApriNtc       ? ApriParametri(percorso)
+                           : indice == SalvaNtc    ? SalvaParametri(percorso)
+                           : indice == ApriTabella ? ApriTabellaCostruttore(percorso)
                            : indice == LeggiPunti ? LeggiPuntiDaCsv(percorso)
                                                   : EsportaImmagine(percorso);
     if (!errore.isEmpty()) {
@@ -266,5 +280,26 @@ QString FinestraCurva::LeggiPuntiDaCsv(const QString& percorso) {
             .arg(letta.errori.front().riga)
             .arg(QString::fromStdString(letta.errori.front().motivo));
     }
+    return {};
+}
+
+QString FinestraCurva::ApriParametri(const QString& percorso) {
+    const auto parametri = CaricaModello(percorso.toStdString());
+    if (!parametri.Riuscito()) {
+        return QString::fromStdString(parametri.Motivo());
+    }
+    MettiParametri(parametri.Valore());
+    return {};
+}
+
+QString FinestraCurva::SalvaParametri(const QString& percorso) {
+    const auto parametri = ParametriDaiCampi();
+    if (!parametri.Riuscito()) {
+        return QString::fromStdString(parametri.Motivo());
+    }
+    if (!SalvaModello(percorso.toStdString(), parametri.Valore())) {
+        return QStringLiteral("Salvataggio non riuscito: %1").arg(percorso);
+    }
+    MostraStato(QStringLiteral("Parametri salvati in %1").arg(percorso));
     return {};
 }
