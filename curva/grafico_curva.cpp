@@ -21,6 +21,7 @@ constexpr int TACCHE_Y = 8;
 // The arrow keys move the cursor by this share of the x range.
 constexpr double PASSI_CURSORE = 200;
 constexpr double RIEMPIMENTO_Y = 0.05;
+constexpr double PIXEL_PER_PUNTO = 0.5;
 
 const QColor COLORE_CURVA(0x1f, 0x5f, 0xbf);
 const QColor COLORE_GRIGLIA(0xd8, 0xd8, 0xd8);
@@ -185,10 +186,16 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
         pittore.setBrush(COLORE_FASCIA);
         pittore.drawPolygon(fascia);
     }
+    // A smooth curve needs no more than two points a pixel; a fine grid would otherwise
+    // cost the antialiased line most of its time in segments shorter than a pixel.
     QPolygonF curva;
-    curva.reserve(static_cast<qsizetype>(punti_.size()));
-    for (const QPointF& punto : punti_) {
-        curva << InPixel(punto, area);
+    curva.reserve(static_cast<qsizetype>(std::min(punti_.size(), 2 * static_cast<size_t>(area.width()) + 2)));
+    for (size_t i = 0; i < punti_.size(); ++i) {
+        const QPointF pixel = InPixel(punti_[i], area);
+        if (curva.isEmpty() || i + 1 == punti_.size() ||
+            std::fabs(pixel.x() - curva.constLast().x()) >= PIXEL_PER_PUNTO) {
+            curva << pixel;
+        }
     }
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setPen(QPen(COLORE_CURVA, 1.5));
