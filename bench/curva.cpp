@@ -45,8 +45,9 @@ void CursoreMosso(benchmark::State& stato) {
     int x = 100;
     for ([[maybe_unused]] auto _ : stato) {
         x = x >= grafico->width() - 100 ? 100 : x + 3;
-        QMouseEvent movimento(QEvent::MouseMove, QPointF(x, 200), grafico->mapToGlobal(QPointF(x, 200)),
-                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent movimento(QEvent::MouseMove, QPointF(x, 200),
+                              grafico->mapToGlobal(QPointF(x, 200)), Qt::NoButton, Qt::NoButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(grafico, &movimento);
         grafico->repaint();
     }

@@ -1,7 +1,7 @@
 // Time from exec to the first window being mapped, and resident memory once idle, for
 // Brevanto beside a bare Qt window, the same window with one label, our other windows given
-// after the count (each also against Brevanto), and, where installed, other calculators. Runs on the
-// X display in DISPLAY (the bench script starts an Xvfb).
+// after the count (each also against Brevanto), and, where installed, other calculators. Runs on
+// the X display in DISPLAY (the bench script starts an Xvfb).
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -95,9 +95,8 @@ double Mediana(std::vector<double> valori) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr,
-                     "uso: bench_startup BREVANTO FINESTRA_VUOTA FINESTRA_ETICHETTA "
-                     "[volte [ALTRA_FINESTRA...]]\n");
+        std::fprintf(stderr, "uso: bench_startup BREVANTO FINESTRA_VUOTA FINESTRA_ETICHETTA "
+                             "[volte [ALTRA_FINESTRA...]]\n");
         return 2;
     }
     const int volte = argc > 4 ? std::atoi(argv[4]) : 15;

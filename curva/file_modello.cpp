@@ -39,8 +39,8 @@ std::optional<double> LeggiEsatto(const Profilo& profilo, std::string_view sezio
                                   std::string_view chiave) {
     const auto testo = profilo.Valore(sezione, chiave);
     double valore = 0;
-    if (!testo || std::from_chars(testo->data(), testo->data() + testo->size(), valore).ec !=
-                      std::errc()) {
+    if (!testo ||
+        std::from_chars(testo->data(), testo->data() + testo->size(), valore).ec != std::errc()) {
         return std::nullopt;
     }
     return valore;
@@ -102,9 +102,10 @@ Esito<ParametriModello> CaricaModello(const std::filesystem::path& file) {
     }
     const Profilo& profilo = letto.profilo;
     const std::string nome = profilo.Valore(CURVA, "Modello").value_or("");
-    const auto sh = LeggiSezione(profilo, STEINHART_HART, std::array<std::string_view, 3>{"A", "B", "C"});
-    const auto esteso = LeggiSezione(profilo, ESTESO,
-                                     std::array<std::string_view, 5>{"A1", "B1", "C1", "D1", "Rrif"});
+    const auto sh =
+        LeggiSezione(profilo, STEINHART_HART, std::array<std::string_view, 3>{"A", "B", "C"});
+    const auto esteso = LeggiSezione(
+        profilo, ESTESO, std::array<std::string_view, 5>{"A1", "B1", "C1", "D1", "Rrif"});
     if (sh && (nome == "steinhart-hart" || nome.empty())) {
         return ParametriModello(ParametriSteinhartHart{(*sh)[0], (*sh)[1], (*sh)[2]});
     }

@@ -157,8 +157,8 @@ QWidget* FinestraCurva::CreaModulo() {
         Ricalcola();
     });
 
-    auto* riquadroPartitore = gruppo(QStringLiteral("Partitore (vuoto: nessuno)"), CampoSerie,
-                                     CampoTolleranzaR25);
+    auto* riquadroPartitore =
+        gruppo(QStringLiteral("Partitore (vuoto: nessuno)"), CampoSerie, CampoTolleranzaR25);
     cmbVerso_ = new QComboBox(riquadroPartitore);
     cmbVerso_->addItems({QStringLiteral("verso massa"), QStringLiteral("verso alimentazione")});
     cmbVerso_->setAccessibleName(QStringLiteral("Posizione del termistore"));
@@ -169,8 +169,7 @@ QWidget* FinestraCurva::CreaModulo() {
     colonna->addWidget(riquadroModello);
     colonna->addWidget(gruppo(QStringLiteral("Intervallo"), CampoInizio, CampoSerie));
     colonna->addWidget(riquadroPartitore);
-    colonna->addWidget(
-        gruppo(QStringLiteral("Tolleranza"), CampoTolleranzaR25, NUMERO_CAMPI));
+    colonna->addWidget(gruppo(QStringLiteral("Tolleranza"), CampoTolleranzaR25, NUMERO_CAMPI));
     colonna->addStretch();
     return modulo;
 }

@@ -122,10 +122,10 @@ void FinestraCurva::Ricalcola() {
                                       TestoConPunto(regione_, txtCampi_[CampoFine]->text()),
                                       TestoConPunto(regione_, txtCampi_[CampoPasso]->text()));
     const auto partitore = PartitoreDaiCampi();
-    const std::string motivo = !modello.Riuscito()    ? modello.Motivo()
-                                : !griglia.Riuscito()  ? griglia.Motivo()
-                                : !partitore.Riuscito() ? partitore.Motivo()
-                                                        : std::string();
+    const std::string motivo = !modello.Riuscito()     ? modello.Motivo()
+                               : !griglia.Riuscito()   ? griglia.Motivo()
+                               : !partitore.Riuscito() ? partitore.Motivo()
+                                                       : std::string();
     if (!motivo.empty()) {
         const QString testo = QString::fromStdString(motivo);
         MostraStato(testo);
@@ -145,7 +145,8 @@ void FinestraCurva::Ricalcola() {
         }
     }
     if (curva.empty()) {
-        grfCurva_->ImpostaMessaggio(QStringLiteral("Il modello non dà resistenze nell'intervallo."));
+        grfCurva_->ImpostaMessaggio(
+            QStringLiteral("Il modello non dà resistenze nell'intervallo."));
     } else {
         grfCurva_->ImpostaSerie(std::move(curva));
     }
@@ -208,14 +209,15 @@ QString FinestraCurva::LetturaErrore(double temperatura) const {
     const auto rTabella = tabellaCostruttore_->Resistenza(temperatura);
     const auto tModello = rTabella ? modello_->Temperatura(*rTabella) : std::nullopt;
     if (tModello) {
-        testo += QStringLiteral("   errore = %1 K")
-                     .arg(TestoGradi(regione_, *tModello - temperatura));
+        testo +=
+            QStringLiteral("   errore = %1 K").arg(TestoGradi(regione_, *tModello - temperatura));
     }
     const auto tolleranza =
         Tolleranza(*modello_, temperatura, Numero(CampoTolleranzaR25).value_or(0),
                    Numero(CampoTolleranzaB).value_or(0));
     if (tolleranza) {
-        testo += QStringLiteral("   tolleranza = ±%1 K").arg(TestoGradi(regione_, tolleranza->gradi));
+        testo +=
+            QStringLiteral("   tolleranza = ±%1 K").arg(TestoGradi(regione_, tolleranza->gradi));
     }
     return testo;
 }

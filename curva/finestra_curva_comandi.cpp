@@ -60,7 +60,8 @@ const std::array<VoceEsportazione, FinestraCurva::NUMERO_ESPORTAZIONI + 1> VOCI_
     {{"Esporta tabella &Marlin…", QKeySequence(Qt::CTRL | Qt::Key_M)}, "C++ (*.h)", "h"},
     {{"Esporta sezione &Klipper…", QKeySequence(Qt::CTRL | Qt::Key_K)}, "Klipper (*.cfg)", "cfg"},
     {{"Esporta blocco &ESPHome…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
-     "YAML (*.yaml)", "yaml"},
+     "YAML (*.yaml)",
+     "yaml"},
     {{"C&opia tabella", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, "", ""},
 }};
 
@@ -91,9 +92,8 @@ void FinestraCurva::CreaMenu() {
     const auto aggiungi = [this](QMenu* menu, const VoceMenu& voce, int indice, auto gestore) {
         QAction* azione = menu->addAction(QString::fromUtf8(voce.testo));
         azione->setShortcut(voce.tasti);
-        connect(azione, &QAction::triggered, this, [this, indice, gestore] {
-            (this->*gestore)(indice);
-        });
+        connect(azione, &QAction::triggered, this,
+                [this, indice, gestore] { (this->*gestore)(indice); });
     };
     QMenu* menuFile = menuBar()->addMenu(QStringLiteral("&File"));
     for (int i = 0; i < NUMERO_VOCI_FILE; ++i) {
@@ -126,10 +126,11 @@ void FinestraCurva::EseguiFile(int indice) {
         return;
     }
     const bool salva = indice == SalvaNtc || indice == EsportaPng || indice == EsportaSvg;
-    const QString filtro = indice == EsportaPng                       ? QStringLiteral("PNG (*.png)")
-                           : indice == EsportaSvg                     ? QStringLiteral("SVG (*.svg)")
-                           : indice == ApriNtc || indice == SalvaNtc ? QStringLiteral("NTC (*.ntc)")
-                                                                      : QStringLiteral("CSV (*.csv *.txt)");
+    const QString filtro = indice == EsportaPng   ? QStringLiteral("PNG (*.png)")
+                           : indice == EsportaSvg ? QStringLiteral("SVG (*.svg)")
+                           : indice == ApriNtc || indice == SalvaNtc
+                               ? QStringLiteral("NTC (*.ntc)")
+                               : QStringLiteral("CSV (*.csv *.txt)");
     const QString titolo = QString::fromUtf8(VOCI_FILE.at(static_cast<size_t>(indice)).testo)
                                .remove(u'&')
                                .remove(u'…');
@@ -141,8 +142,8 @@ void FinestraCurva::EseguiFile(int indice) {
     const QString errore = indice == ApriNtc       ? ApriParametri(percorso)
                            : indice == SalvaNtc    ? SalvaParametri(percorso)
                            : indice == ApriTabella ? ApriTabellaCostruttore(percorso)
-                           : indice == LeggiPunti ? LeggiPuntiDaCsv(percorso)
-                                                  : EsportaImmagine(percorso);
+                           : indice == LeggiPunti  ? LeggiPuntiDaCsv(percorso)
+                                                   : EsportaImmagine(percorso);
     if (!errore.isEmpty()) {
         QMessageBox::warning(this, titolo, errore);
     }
@@ -210,7 +211,8 @@ QString FinestraCurva::EsportaTabella(Esportazione esportazione, const QString& 
     }
     const QString errore = ScriviFile(
         percorso, QByteArray(testo.Valore().data(), static_cast<qsizetype>(testo.Valore().size())));
-    MostraStato(errore.isEmpty() ? QStringLiteral("Tabella esportata in %1").arg(percorso) : errore);
+    MostraStato(errore.isEmpty() ? QStringLiteral("Tabella esportata in %1").arg(percorso)
+                                 : errore);
     return errore;
 }
 
@@ -249,9 +251,8 @@ QString FinestraCurva::ApriTabellaCostruttore(const QString& percorso) {
     TabellaLetta letta = LeggiFileTabellaCSV(percorso.toStdString());
     QString errore = QString::fromStdString(letta.erroreFile);
     for (const ErroreRiga& riga : letta.errori) {
-        errore += QStringLiteral("riga %1: %2\n")
-                      .arg(riga.riga)
-                      .arg(QString::fromStdString(riga.motivo));
+        errore +=
+            QStringLiteral("riga %1: %2\n").arg(riga.riga).arg(QString::fromStdString(riga.motivo));
     }
     if (!errore.isEmpty()) {
         return errore.trimmed();

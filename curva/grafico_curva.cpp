@@ -149,9 +149,9 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
         pittore.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
         pittore.setPen(Qt::black);
         const QString& testo = etichetteX[static_cast<int>(i)];
-        pittore.drawText(QPointF(px - metriche.horizontalAdvance(testo) / 2,
-                                 area.bottom() + metriche.height()),
-                         testo);
+        pittore.drawText(
+            QPointF(px - metriche.horizontalAdvance(testo) / 2, area.bottom() + metriche.height()),
+            testo);
     }
     const auto etichetteY = EtichetteY();
     const auto taccheY = TaccheY();
@@ -189,7 +189,8 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
     // A smooth curve needs no more than two points a pixel; a fine grid would otherwise
     // cost the antialiased line most of its time in segments shorter than a pixel.
     QPolygonF curva;
-    curva.reserve(static_cast<qsizetype>(std::min(punti_.size(), 2 * static_cast<size_t>(area.width()) + 2)));
+    curva.reserve(
+        static_cast<qsizetype>(std::min(punti_.size(), 2 * static_cast<size_t>(area.width()) + 2)));
     for (size_t i = 0; i < punti_.size(); ++i) {
         const QPointF pixel = InPixel(punti_[i], area);
         if (curva.isEmpty() || i + 1 == punti_.size() ||
@@ -204,8 +205,9 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
 }
 
 std::optional<double> GraficoCurva::YCurva(double x) const {
-    const auto dopo = std::lower_bound(punti_.begin(), punti_.end(), x,
-                                       [](QPointF punto, double valore) { return punto.x() < valore; });
+    const auto dopo =
+        std::lower_bound(punti_.begin(), punti_.end(), x,
+                         [](QPointF punto, double valore) { return punto.x() < valore; });
     if (dopo == punti_.end()) {
         return punti_.empty() ? std::nullopt : std::optional(punti_.back().y());
     }

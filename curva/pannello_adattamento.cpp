@@ -100,7 +100,8 @@ void PannelloAdattamento::ImpostaPunti(const std::vector<PuntoRT>& punti) {
         const int riga = static_cast<int>(i);
         tblPunti_->setItem(riga, 0,
                            new QTableWidgetItem(TestoCampo(regione_, punti[i].temperatura)));
-        tblPunti_->setItem(riga, 1, new QTableWidgetItem(TestoCampo(regione_, punti[i].resistenza)));
+        tblPunti_->setItem(riga, 1,
+                           new QTableWidgetItem(TestoCampo(regione_, punti[i].resistenza)));
     }
     risultato_.reset();
     btnUsa_->setEnabled(false);
@@ -157,9 +158,8 @@ void PannelloAdattamento::Adatta() {
     MostraScarti();
     lblRisultato_->setText(risultato_ ? TestoRisultato() : errore);
     btnUsa_->setEnabled(risultato_.has_value());
-    btnUsa_->setText(risultato_ && risultato_->betaEstremi
-                         ? QStringLiteral("&Usa la Beta proposta")
-                         : QStringLiteral("&Usa questo modello"));
+    btnUsa_->setText(risultato_ && risultato_->betaEstremi ? QStringLiteral("&Usa la Beta proposta")
+                                                           : QStringLiteral("&Usa questo modello"));
 }
 
 void PannelloAdattamento::MostraScarti() {

@@ -31,9 +31,8 @@ PuntiIncollati LeggiPuntiIncollati(const QString& testo, const QLocale& regione)
         if (riga.trimmed().isEmpty()) {
             continue;
         }
-        QStringList campi = riga.contains(separatori) || !virgolaSeparatore
-                                ? riga.split(separatori)
-                                : riga.split(u',');
+        QStringList campi = riga.contains(separatori) || !virgolaSeparatore ? riga.split(separatori)
+                                                                            : riga.split(u',');
         // A spreadsheet's copy may carry the empty cells of further columns.
         while (campi.size() > 2 && campi.back().trimmed().isEmpty()) {
             campi.removeLast();

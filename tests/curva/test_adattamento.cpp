@@ -87,7 +87,8 @@ TEST(Adattamento, PuntiSbagliatiOInsufficientiNonDannoModello) {
     ASSERT_TRUE(pannello->Risultato().has_value());
     EXPECT_NEAR(std::get<ParametriBeta>(pannello->Risultato()->parametri).B,
                 std::log(10000.0 / 4161) / (1 / 298.15 - 1 / 323.15), 1e-9);
-    EXPECT_EQ(finestra.LeggiPuntiDaCsv(QStringLiteral(TABELLE "/murata_ncp15xh103.csv")), QString());
+    EXPECT_EQ(finestra.LeggiPuntiDaCsv(QStringLiteral(TABELLE "/murata_ncp15xh103.csv")),
+              QString());
     QString errore;
     EXPECT_GT(pannello->Punti(errore).size(), 10U);
     EXPECT_EQ(errore, QString());

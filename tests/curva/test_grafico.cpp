@@ -26,8 +26,8 @@ TEST(GraficoCurva, AssiEdEtichettePerUnaBetaNota) {
     EXPECT_EQ(grafico->EstremiX().massimo, 125);
     EXPECT_DOUBLE_EQ(grafico->EstremiY().minimo, 100);
     EXPECT_DOUBLE_EQ(grafico->EstremiY().massimo, 1e6);
-    EXPECT_EQ(grafico->EtichetteX(), (QStringList{"-40", "-20", "0", "20", "40", "60", "80",
-                                                  "100", "120"}));
+    EXPECT_EQ(grafico->EtichetteX(),
+              (QStringList{"-40", "-20", "0", "20", "40", "60", "80", "100", "120"}));
     const QStringList etichetteY = grafico->EtichetteY();
     EXPECT_EQ(etichetteY.front(), QStringLiteral("100 Ω"));
     EXPECT_TRUE(etichetteY.contains(QStringLiteral("2 kΩ")));
@@ -60,7 +60,8 @@ TEST(GraficoCurva, IlCursoreLeggeTRedAlfa) {
     EXPECT_TRUE(grafico->Lettura().startsWith(QStringLiteral("T = -40 °C   R = 401860 Ω")))
         << grafico->Lettura().toStdString();
     QTest::mouseMove(grafico, QPoint(grafico->width() - MARGINE_DESTRO, meta));
-    EXPECT_TRUE(grafico->Lettura().startsWith(QStringLiteral("T = 125 °C"))) << grafico->Lettura().toStdString();
+    EXPECT_TRUE(grafico->Lettura().startsWith(QStringLiteral("T = 125 °C")))
+        << grafico->Lettura().toStdString();
     // The keys move it within the range and no further.
     QTest::keyClick(grafico, Qt::Key_Right);
     EXPECT_TRUE(grafico->Lettura().startsWith(QStringLiteral("T = 125 °C")));

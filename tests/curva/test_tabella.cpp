@@ -45,11 +45,13 @@ TEST(TabellaCurva, StessiByteDelComando) {
         Scrivi(finestra, F::CampoInizio, QStringLiteral("-40"));
         Scrivi(finestra, F::CampoFine, QStringLiteral("125"));
         Scrivi(finestra, F::CampoPasso, QStringLiteral("5"));
-        Scrivi(finestra, F::CampoRiferimento, italiana ? QStringLiteral("3,3") : QStringLiteral("3.3"));
+        Scrivi(finestra, F::CampoRiferimento,
+               italiana ? QStringLiteral("3,3") : QStringLiteral("3.3"));
         for (const Caso& caso : casi) {
             Scrivi(finestra, F::CampoSerie, caso.partitore ? QStringLiteral("4700") : QString());
-            std::vector<std::string_view> argomenti{"tabella", "--r0", "10000", "--beta", "3950",
-                                                    "--da", "-40", "--a", "125", "--passo", "5"};
+            std::vector<std::string_view> argomenti{"tabella", "--r0",    "10000", "--beta",
+                                                    "3950",    "--da",    "-40",   "--a",
+                                                    "125",     "--passo", "5"};
             argomenti.insert(argomenti.end(), caso.formato.begin(), caso.formato.end());
             if (caso.partitore) {
                 argomenti.insert(argomenti.end(), {"--partitore", "4700", "--vref", "3.3"});
@@ -76,8 +78,8 @@ TEST(TabellaCurva, GrigliaFineEModelloSteinhartHartComeIlComando) {
     Scrivi(finestra, F::CampoPasso, QStringLiteral("0,01"));
     EXPECT_EQ(finestra.Righe()->rowCount(), 35501);
     EXPECT_EQ(finestra.TestoEsportazione(F::EsportaC).Valore(),
-              Comando({"tabella", "--sh", "0.001129148", "0.000234125", "8.76741e-8", "--da",
-                       "-55", "--a", "300", "--passo", "0.01", "--formato", "c"}));
+              Comando({"tabella", "--sh", "0.001129148", "0.000234125", "8.76741e-8", "--da", "-55",
+                       "--a", "300", "--passo", "0.01", "--formato", "c"}));
 }
 
 TEST(TabellaCurva, CopiataComeTestoSeparatoDaTabulazioniNellaRegione) {

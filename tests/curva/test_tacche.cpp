@@ -52,9 +52,9 @@ TEST(Griglia, RigheComeLeDigitaLUtente) {
     EXPECT_EQ(discesa.Valore(), (std::vector<double>{100, 75, 50, 25, 0}));
     // The end is not reached past it: 0, 0.3, 0.6, 0.9.
     EXPECT_EQ(GrigliaTemperature("0", "1", "0.3").Valore().size(), 4U);
-    for (const auto& [da, a, passo] : {std::tuple("0", "1", "0"), std::tuple("10", "0", "1"),
-                                       std::tuple("0", "1e9", "1e-9"), std::tuple("", "1", "1"),
-                                       std::tuple("0", "x", "1")}) {
+    for (const auto& [da, a, passo] :
+         {std::tuple("0", "1", "0"), std::tuple("10", "0", "1"), std::tuple("0", "1e9", "1e-9"),
+          std::tuple("", "1", "1"), std::tuple("0", "x", "1")}) {
         EXPECT_FALSE(GrigliaTemperature(da, a, passo).Riuscito()) << da << " " << a << " " << passo;
     }
 }
