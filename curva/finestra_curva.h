@@ -95,7 +95,7 @@ public:
     void UsaModello(const ModelloAdattato& modello);
     void MettiParametri(const ParametriModello& parametri);
 
-public slots:
+    // Builds the model, grid and divider from the fields, and redraws every view.
     void Ricalcola();
 
 private:

@@ -209,7 +209,7 @@ QString FinestraCurva::EsportaTabella(Esportazione esportazione, const QString& 
     if (!testo.Riuscito()) {
         return QString::fromStdString(testo.Motivo());
     }
-    const QString errore = ScriviFile(
+    QString errore = ScriviFile(
         percorso, QByteArray(testo.Valore().data(), static_cast<qsizetype>(testo.Valore().size())));
     MostraStato(errore.isEmpty() ? QStringLiteral("Tabella esportata in %1").arg(percorso)
                                  : errore);

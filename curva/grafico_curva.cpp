@@ -179,8 +179,9 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
         for (const QPointF& punto : fascia_) {
             fascia << InPixel(punto, area);
         }
-        for (auto punto = fascia_.rbegin(); punto != fascia_.rend(); ++punto) {
-            fascia << InPixel({punto->x(), -punto->y()}, area);
+        // Back along the lower edge, so the band closes on itself.
+        for (size_t i = fascia_.size(); i-- > 0;) {
+            fascia << InPixel({fascia_[i].x(), -fascia_[i].y()}, area);
         }
         pittore.setPen(Qt::NoPen);
         pittore.setBrush(COLORE_FASCIA);
@@ -191,9 +192,9 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
     QPolygonF curva;
     curva.reserve(
         static_cast<qsizetype>(std::min(punti_.size(), 2 * static_cast<size_t>(area.width()) + 2)));
-    for (size_t i = 0; i < punti_.size(); ++i) {
-        const QPointF pixel = InPixel(punti_[i], area);
-        if (curva.isEmpty() || i + 1 == punti_.size() ||
+    for (const QPointF& punto : punti_) {
+        const QPointF pixel = InPixel(punto, area);
+        if (curva.isEmpty() || &punto == &punti_.back() ||
             std::fabs(pixel.x() - curva.constLast().x()) >= PIXEL_PER_PUNTO) {
             curva << pixel;
         }

@@ -111,7 +111,7 @@ void PannelloAdattamento::ImpostaPunti(const std::vector<PuntoRT>& punti) {
 QString PannelloAdattamento::IncollaTesto(const QString& testo) {
     const PuntiIncollati letti = LeggiPuntiIncollati(testo, regione_);
     ImpostaPunti(letti.punti);
-    const QString errori = letti.errori.join(u'\n');
+    QString errori = letti.errori.join(u'\n');
     lblRisultato_->setText(errori);
     return errori;
 }
