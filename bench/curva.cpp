@@ -65,7 +65,9 @@ int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     FinestraCurva curva(QLocale::c());
     curva.show();
-    QTest::qWaitForWindowExposed(&curva);
+    if (!QTest::qWaitForWindowExposed(&curva)) {
+        return 1;
+    }
     finestra = &curva;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
