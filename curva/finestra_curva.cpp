@@ -41,7 +41,7 @@ constexpr std::array<DescrizioneCampo, FinestraCurva::NUMERO_CAMPI> CAMPI{{
     {"D&1:", "Coefficiente D1", ""},
     {"R&rif (Ω):", "Rrif in ohm", ""},
     {"&Da (°C):", "Temperatura iniziale", "-40"},
-    {"&A (°C):", "Temperatura finale", "125"},
+    {"&Fino a (°C):", "Temperatura finale", "125"},
     {"&Passo (K):", "Passo", "1"},
     {"R &serie (Ω):", "Resistenza in serie del partitore", ""},
     {"&Vref (V):", "Tensione di riferimento", "3.3"},

@@ -134,10 +134,17 @@ void FinestraCurva::EseguiFile(int indice) {
     const QString titolo = QString::fromUtf8(VOCI_FILE.at(static_cast<size_t>(indice)).testo)
                                .remove(u'&')
                                .remove(u'…');
-    const QString percorso = salva ? QFileDialog::getSaveFileName(this, titolo, {}, filtro)
-                                   : QFileDialog::getOpenFileName(this, titolo, {}, filtro);
+    QString percorso = salva ? QFileDialog::getSaveFileName(this, titolo, {}, filtro)
+                             : QFileDialog::getOpenFileName(this, titolo, {}, filtro);
     if (percorso.isEmpty()) {
         return;
+    }
+    // A name typed without its extension gets the one the item writes: an SVG asked for
+    // must not come out as a PNG under a bare name.
+    if (salva && QFileInfo(percorso).suffix().isEmpty()) {
+        percorso += indice == SalvaNtc     ? QStringLiteral(".ntc")
+                    : indice == EsportaSvg ? QStringLiteral(".svg")
+                                           : QStringLiteral(".png");
     }
     const QString errore = indice == ApriNtc       ? ApriParametri(percorso)
                            : indice == SalvaNtc    ? SalvaParametri(percorso)

@@ -76,7 +76,12 @@ void GraficoCurva::ImpostaSerie(std::vector<QPointF> punti, std::vector<QPointF>
         }
     }
     sfondo_ = QPixmap();
-    if (cursore_) {
+    if (punti_.empty()) {
+        // Nothing to read: a reading of the last curve would be stale.
+        cursore_.reset();
+        lettura_.clear();
+        setAccessibleDescription(lettura_);
+    } else if (cursore_) {
         PortaCursore(*cursore_);
     }
     update();

@@ -123,3 +123,14 @@ TEST(GraficoCurva, ImmagineInPngESvg) {
         finestra.grab().save(qEnvironmentVariable("BREVANTO_SCREENSHOT"));
     }
 }
+
+TEST(GraficoCurva, SenzaCurvaNessunaLetturaVecchia) {
+    F finestra(RegioneC());
+    GraficoCurva* grafico = finestra.GraficoDellaCurva();
+    grafico->PortaCursore(25);
+    ASSERT_FALSE(grafico->Lettura().isEmpty());
+    Scrivi(finestra, F::CampoR0, QStringLiteral("x"));
+    EXPECT_EQ(grafico->Lettura(), QString());
+    grafico->PortaCursore(25);
+    EXPECT_EQ(grafico->Lettura(), QString());
+}
