@@ -1,7 +1,7 @@
 // Time from exec to the first window being mapped, and resident memory once idle, for
-// Brevanto beside a bare Qt window, the same window with one label, and, where installed,
-// other calculators. Runs on the
-// X display in DISPLAY (the bench script starts an Xvfb).
+// Brevanto beside a bare Qt window, the same window with one label, our other windows given
+// after the count (each also against Brevanto), and, where installed, other calculators. Runs on
+// the X display in DISPLAY (the bench script starts an Xvfb).
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -95,8 +95,8 @@ double Mediana(std::vector<double> valori) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr,
-                     "uso: bench_startup BREVANTO FINESTRA_VUOTA FINESTRA_ETICHETTA [volte]\n");
+        std::fprintf(stderr, "uso: bench_startup BREVANTO FINESTRA_VUOTA FINESTRA_ETICHETTA "
+                             "[volte [ALTRA_FINESTRA...]]\n");
         return 2;
     }
     const int volte = argc > 4 ? std::atoi(argv[4]) : 15;
@@ -112,6 +112,10 @@ int main(int argc, char* argv[]) {
     };
     std::vector<Voce> voci = {
         {"brevanto", argv[1]}, {"bare Qt window", argv[2]}, {"...one label", argv[3]}};
+    for (int i = 5; i < argc; ++i) {
+        voci.push_back({std::filesystem::path(argv[i]).filename(), argv[i]});
+    }
+    const size_t nostri = voci.size();
     for (const char* altro : {"/usr/bin/galculator", "/usr/bin/xcalc"}) {
         if (std::filesystem::exists(altro)) {
             voci.push_back({std::filesystem::path(altro).filename(), altro});
@@ -127,9 +131,9 @@ int main(int argc, char* argv[]) {
             }
             const auto m = UnAvvio(schermo, voci[i].percorso);
             if (!m) {
-                // Our three programs must map; another calculator is only left out.
+                // Our programs must map; another calculator is only left out.
                 std::fprintf(stderr, "%s did not map a window\n", voci[i].nome.c_str());
-                if (i < 3) {
+                if (i < nostri) {
                     return 1;
                 }
                 voci[i].fallita = true;
@@ -162,6 +166,11 @@ int main(int argc, char* argv[]) {
     std::printf("the one label alone, against the bare window: time %.2f, memory %.2f\n",
                 mediane[2].millisecondi / mediane[1].millisecondi,
                 mediane[2].mebibyte / mediane[1].mebibyte);
+    for (size_t i = 3; i < nostri; ++i) {
+        std::printf("%s against brevanto: time %.2f, memory %.2f\n", voci[i].nome.c_str(),
+                    mediane[i].millisecondi / mediane[0].millisecondi,
+                    mediane[i].mebibyte / mediane[0].mebibyte);
+    }
     XCloseDisplay(schermo);
     return 0;
 }

@@ -49,6 +49,10 @@ richiesti=(
     usr/bin/brevanto-ntc
     usr/share/man/man1/brevanto-ntc.1.gz
     usr/share/bash-completion/completions/brevanto-ntc
+    usr/bin/brevanto-curva
+    usr/share/applications/brevanto-curva.desktop
+    usr/share/metainfo/io.github.brevanto.BrevantoCurva.metainfo.xml
+    usr/share/man/man1/brevanto-curva.1.gz
 )
 for f in "${richiesti[@]}"; do
     [ -f "$radice/$f" ] || fallito "missing from the package: $f"
@@ -67,20 +71,27 @@ file -b "$radice/usr/bin/brevanto" | grep -q ', stripped' || fallito "the progra
 head -n 1 "$condivisi/doc/brevanto/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
     fallito "copyright is not in the Debian format"
 
-# Not even a hint: one main category, so that menus list the program once.
-suggerimenti=$(desktop-file-validate "$condivisi/applications/brevanto.desktop") ||
-    fallito "desktop entry: $suggerimenti"
-[ -z "$suggerimenti" ] || fallito "desktop entry: $suggerimenti"
-appstreamcli validate --no-net "$condivisi/metainfo/io.github.brevanto.Brevanto.metainfo.xml" ||
-    fallito "metainfo"
-# The metainfo launches what the package installs.
-grep -q '<launchable type="desktop-id">brevanto.desktop</launchable>' \
-    "$condivisi/metainfo/io.github.brevanto.Brevanto.metainfo.xml" || fallito "launchable"
+# Each window's desktop entry and metainfo, the metainfo launching what the package
+# installs; not even a hint from the validator (one main category, so that menus list each
+# program once).
+for programma in brevanto:Brevanto brevanto-curva:BrevantoCurva; do
+    voce=${programma%%:*} metainfo="$condivisi/metainfo/io.github.brevanto.${programma##*:}.metainfo.xml"
+    suggerimenti=$(desktop-file-validate "$condivisi/applications/$voce.desktop") ||
+        fallito "$voce desktop entry: $suggerimenti"
+    [ -z "$suggerimenti" ] || fallito "$voce desktop entry: $suggerimenti"
+    appstreamcli validate --no-net "$metainfo" || fallito "$voce metainfo"
+    grep -q "<launchable type=\"desktop-id\">$voce.desktop</launchable>" "$metainfo" ||
+        fallito "$voce launchable"
+done
+grep -q '^Categories=Science;Electronics;$' "$condivisi/applications/brevanto-curva.desktop" ||
+    fallito "brevanto-curva categories"
+zcat "$condivisi/man/man1/brevanto-curva.1.gz" | grep -q '^\.TH BREVANTO-CURVA 1' ||
+    fallito "brevanto-curva manual page"
 
 # The dependencies come from the program's libraries, so the Qt 6 ones must be there.
 dipendenze=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $dipendenze"
-for libreria in libqt6core6 libqt6gui6 libqt6widgets6 libxres1; do
+for libreria in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libxres1; do
     grep -Eq "(^|, )$libreria( |,|$)" <<<"$dipendenze" || fallito "$libreria not in Depends"
 done
 raccomandati=$(dpkg-deb -f "$deb" Recommends)
@@ -91,18 +102,25 @@ done
     <(zcat "$condivisi/doc/brevanto/changelog.gz") | head -n 1)" ] ||
     fallito "package version differs from the changelog's"
 
-# Start the program the way a menu would: the Exec line, found on PATH.
-comando=$(sed -n 's/^Exec=//p' "$condivisi/applications/brevanto.desktop")
-[ -n "$comando" ] || fallito "no Exec line"
+# Start each program the way a menu would: the Exec line, found on PATH.
 export PATH="$radice/usr/bin:$PATH" LC_ALL=C.UTF-8 LANG=C.UTF-8
-# shellcheck disable=SC2086 # the Exec line is a command with its arguments
-$comando &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-finestra=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Brevanto$' |
-    head -n 1) || true
-[ -n "$finestra" ] || fallito "the unpacked program showed no Brevanto window"
-eseguito=$(readlink -f "/proc/$pid/exe")
-[ "$eseguito" = "$(readlink -f "$radice/usr/bin/brevanto")" ] ||
-    fallito "Exec started $eseguito, not the unpacked program"
-echo "the unpacked program maps its window $finestra"
+pid=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
+for programma in "brevanto:Brevanto" "brevanto-curva:Brevanto Curva"; do
+    voce=${programma%%:*} titolo=${programma#*:}
+    comando=$(sed -n 's/^Exec=//p' "$condivisi/applications/$voce.desktop")
+    [ -n "$comando" ] || fallito "no Exec line in $voce.desktop"
+    # shellcheck disable=SC2086 # the Exec line is a command with its arguments
+    $comando &
+    pid=$!
+    finestra=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" \
+        --name "^$titolo\$" | head -n 1) || true
+    [ -n "$finestra" ] || fallito "the unpacked $voce showed no $titolo window"
+    eseguito=$(readlink -f "/proc/$pid/exe")
+    [ "$eseguito" = "$(readlink -f "$radice/usr/bin/$voce")" ] ||
+        fallito "Exec started $eseguito, not the unpacked $voce"
+    echo "the unpacked $voce maps its window $finestra"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=""
+done

@@ -1,0 +1,12 @@
+#include "curva/finestra_curva.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    // The menus belong in the window, as in the calculator.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication applicazione(argc, argv);
+    FinestraCurva finestra(QLocale::system());
+    finestra.show();
+    return QApplication::exec();
+}
