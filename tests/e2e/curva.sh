@@ -9,24 +9,6 @@
 source "$(dirname "$0")/libreria.sh"
 curva=$4 ntc=$5 tabella=$6
 
-apri_dialogo() {
-    tasto "$1"
-    local dialogo
-    dialogo=$(cerca_finestra "$2")
-    [ -n "$dialogo" ] || fallito "no dialog '$2'"
-    xdotool windowfocus --sync "$dialogo"
-    attendi_fuoco "$dialogo"
-    # The name field takes the focus once the dialog has settled.
-    sleep 0.3
-}
-
-scegli() {
-    xdotool key ctrl+a
-    xdotool type --delay 10 "$1"
-    xdotool key Return
-    attendi_chiusura "$2"
-}
-
 mkdir -p "$cartella/runtime"
 chmod 700 "$cartella/runtime"
 esportato="$cartella/tabella.csv" parametri="$cartella/sonda.ntc"

@@ -41,9 +41,10 @@ attendi_chiusura "$ABOUT"
 # A keypad click gives the list the focus; a menu opened and closed with the mouse leaves
 # it there, so Up picks the line above the newest.
 clic 5
-for volta in apri chiudi; do
+# The first click opens the menu, the second closes it.
+for _ in 1 2; do
     xdotool mousemove --window "$finestra" 70 $((barra_menu / 2)) click 1
-    sleep 0.3 # $volta
+    sleep 0.3
 done
 xdotool key Up
 verifica "line picked with Up after a menu" '\r\n* B  = 0.0' "$(copia)"

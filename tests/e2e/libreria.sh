@@ -256,3 +256,23 @@ verifica_storico() {
         verifica "history line $k from the newest" "\\r\\n$riga" "$(riga_dal_fondo "$k")"
     done
 }
+
+# Opens a file dialog with its shortcut and gives it the keyboard.
+apri_dialogo() {
+    tasto "$1"
+    local dialogo
+    dialogo=$(cerca_finestra "$2")
+    [ -n "$dialogo" ] || fallito "no dialog '$2'"
+    xdotool windowfocus --sync "$dialogo"
+    attendi_fuoco "$dialogo"
+    # The name field takes the focus once the dialog has settled.
+    sleep 0.3
+}
+
+# Types a full path into the dialog's name field and confirms it.
+scegli() {
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    attendi_chiusura "$2"
+}

@@ -54,9 +54,8 @@ TEST(Incolla, IlNumeroDegliAppuntiSecondoLaRegione) {
     }
     for (const char* appunti : {"abc", "", "-", "1E999", "\r\n25 [°C] = 10000,0 [Ohm]", "2\n5",
                                 "1\u00A0234", "\u00A0", " \r\n",
-                                "\xA0"
-                                "25",
-                                "25\xC2"}) {
+                                // A lone byte A0 is no no-break space ("\x32\x35" is "25").
+                                "\xA0\x32\x35", "25\xC2"}) {
         EXPECT_EQ(TestoDaIncollare(appunti, kVirgola), std::nullopt) << appunti;
         EXPECT_EQ(TestoDaIncollare(Scambiato(appunti), kPunto), std::nullopt) << appunti;
     }
