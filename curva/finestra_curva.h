@@ -1,6 +1,6 @@
 #pragma once
 
-#include "curva/file_modello.h"
+#include "modelli/file_modello.h"
 #include "modelli/esito.h"
 #include "modelli/modello_tabella.h"
 #include "ntc/formati.h"
