@@ -63,7 +63,8 @@ std::optional<ParametriBeta> BetaPiena(const Profilo& profilo, double r0, double
     }
     const ParametriBeta piena{(*beta)[0], (*beta)[1], (*beta)[2]};
     const auto r25 = ModelloBeta(piena).Resistenza(T_R0);
-    if (!r25 || LeggiNumero(NumeroInTesto(*r25)) != r0 || LeggiNumero(NumeroInTesto(piena.B)) != b) {
+    if (!r25 || LeggiNumero(NumeroInTesto(*r25)) != r0 ||
+        LeggiNumero(NumeroInTesto(piena.B)) != b) {
         return std::nullopt;
     }
     return piena;

@@ -22,7 +22,7 @@ std::optional<int> Decimali(std::string_view testo) {
 } // namespace
 
 std::variant<Griglia, ErroreGriglia> CalcolaGriglia(NumeroScritto da, NumeroScritto a,
-                                                   NumeroScritto passo) {
+                                                    NumeroScritto passo) {
     if (passo.valore == 0) {
         return ErroreGriglia::PassoNullo;
     }

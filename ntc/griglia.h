@@ -29,4 +29,4 @@ struct NumeroScritto {
 };
 
 std::variant<Griglia, ErroreGriglia> CalcolaGriglia(NumeroScritto da, NumeroScritto a,
-                                                   NumeroScritto passo);
+                                                    NumeroScritto passo);

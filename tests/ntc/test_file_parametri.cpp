@@ -30,7 +30,9 @@ std::string Chiave(const std::string& uscita, const std::string& chiave) {
     return "";
 }
 
-double Numero(const std::string& testo) { return LeggiNumero(testo).value_or(-1); }
+double Numero(const std::string& testo) {
+    return LeggiNumero(testo).value_or(-1);
+}
 
 // The value after the comma of the command's one CSV row.
 std::string Secondo(const std::string& riga) {
@@ -116,7 +118,8 @@ TEST(FileParametri, UnAdattamentoSalvatoSiApreNellaCalcolatriceEVaAvanti) {
         ParametriNTC calcolatrice;
         CaricaParametri(file, calcolatrice);
         EXPECT_EQ(calcolatrice.R0, LeggiNumero(NumeroInTesto(Numero(r25)))) << caso.tipo;
-        EXPECT_EQ(calcolatrice.B, LeggiNumero(NumeroInTesto(Numero(b2585.substr(0, b2585.size() - 1)))))
+        EXPECT_EQ(calcolatrice.B,
+                  LeggiNumero(NumeroInTesto(Numero(b2585.substr(0, b2585.size() - 1)))))
             << caso.tipo;
 
         // --file gives the fitted model's own values.
