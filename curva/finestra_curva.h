@@ -1,7 +1,7 @@
 #pragma once
 
-#include "curva/file_modello.h"
 #include "modelli/esito.h"
+#include "modelli/file_modello.h"
 #include "modelli/modello_tabella.h"
 #include "ntc/formati.h"
 #include "ntc/modello_adattato.h"

@@ -74,18 +74,7 @@ EsitoModello FinestraCurva::ModelloDaiCampi() const {
     if (!parametri.Riuscito()) {
         return EsitoModello::Errore(parametri.Motivo());
     }
-    return std::visit(
-        [](const auto& p) -> std::unique_ptr<ModelloNTC> {
-            using P = std::decay_t<decltype(p)>;
-            if constexpr (std::is_same_v<P, ParametriBeta>) {
-                return std::make_unique<ModelloBeta>(p);
-            } else if constexpr (std::is_same_v<P, ParametriSteinhartHart>) {
-                return std::make_unique<ModelloSteinhartHart>(p);
-            } else {
-                return std::make_unique<ModelloEsteso>(p);
-            }
-        },
-        parametri.Valore());
+    return CreaModello(parametri.Valore());
 }
 
 Esito<std::optional<PartitoreADC>> FinestraCurva::PartitoreDaiCampi() const {

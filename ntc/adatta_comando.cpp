@@ -1,6 +1,7 @@
 #include "modelli/adatta_beta.h"
 #include "modelli/adatta_esteso.h"
 #include "modelli/adatta_steinhart_hart.h"
+#include "modelli/file_modello.h"
 #include "ntc/modello_adattato.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/sottocomandi.h"
@@ -101,6 +102,12 @@ void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& 
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }
     const ModelloAdattato modello = Adatta(argomenti);
+    if (argomenti.Ha("salva")) {
+        const std::string& file = argomenti.Valori("salva").front();
+        if (!SalvaModello(file, modello.parametri)) {
+            throw ErroreDati(file + ": salvataggio non riuscito");
+        }
+    }
     for (const std::string& avviso : modello.avvisi) {
         avvisi += "avviso: " + avviso + '\n';
     }

@@ -23,6 +23,8 @@ MODELLO:
   --sh A B C                    Steinhart-Hart: 1/T = A + B ln R + C (ln R)^3
   --esteso A1 B1 C1 D1 --rif OHM  1/T = A1 + B1 x + C1 x^2 + D1 x^3, x = ln(R/Rrif)
   --tabella FILE.csv            tabella del produttore (righe °C,ohm), senza estrapolare
+  --file PARAMETRI.ntc          il modello di un file di parametri (di Brevanto o di
+                                adatta --salva)
 
 Opzioni:
   --json        uscita JSON
@@ -39,20 +41,20 @@ constexpr std::string_view TEMPERATURA = R"(Uso: brevanto-ntc temperatura MODELL
 Per ogni resistenza R (ohm) una riga CSV "R,T" con la temperatura T (°C);
 con --json un array di oggetti {"R": ..., "T": ...}.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::string_view RESISTENZA = R"(Uso: brevanto-ntc resistenza MODELLO [--json] T...
 Per ogni temperatura T (°C) una riga CSV "T,R" con la resistenza R (ohm);
 con --json un array di oggetti {"T": ..., "R": ...}.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::string_view ADATTA =
     R"(Uso: brevanto-ntc adatta --modello beta|steinhart-hart|esteso
                           (--punti T:R T:R ... | --tabella FILE.csv)
-                          [--pesi P P ...] [--t0 C] [--rif OHM] [--json]
+                          [--pesi P P ...] [--t0 C] [--rif OHM] [--salva FILE.ntc] [--json]
 Coefficienti del modello dai punti (°C:ohm): Beta esatto da due punti, Steinhart-Hart
 esatto da tre, altrimenti minimi quadrati in 1/T (pesati con --pesi, uno per punto);
 la forma estesa vuole almeno quattro punti (--rif: Rrif, predefinita la R del punto più
@@ -61,13 +63,16 @@ Uscita: righe chiave=valore (modello, coefficienti, residuo_max_K, residui_K per
 con --json un oggetto con le chiavi modello, A B C | R0 B T0 | A1 B1 C1 D1 Rrif,
 residuo_max_K, residui_K, avvisi. Se Steinhart-Hart dà C <= 0 si offre anche il Beta
 dei due punti estremi (beta_estremi) e gli avvisi vanno su standard error.
+--salva scrive il modello adattato nel file di parametri: [NTC] R0 (a 25 °C) e B
+(B25/85 se il modello non è Beta) per la calcolatrice, i coefficienti a piena precisione
+in [Beta], [Steinhart-Hart] o [Esteso], il tipo in [Modello]; il resto del file resta.
 )";
 
 constexpr std::string_view BETA = R"(Uso: brevanto-ntc beta MODELLO --tra T1 T2 [--json]
 B (kelvin) tra due temperature (°C) del modello: ln(R1/R2) / (1/T1 - 1/T2).
 Stampa il numero; con --json {"B": ..., "T1": ..., "T2": ...}.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::string_view TABELLA =
@@ -90,7 +95,7 @@ termistore (massa, predefinito, o alimentazione); --vref la tensione che aliment
 partitore e fa da riferimento all'ADC (predefinita 3.3 V); --bit i bit dell'ADC
 (predefiniti 12). Conteggio = V / Vref * 2^bit.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::string_view TOLLERANZA =
@@ -99,7 +104,7 @@ Caso peggiore a ogni temperatura (°C) di un pezzo con R25 entro ±tol-r25 % e B
 ±tol-b %: intestazione T_C,R_percento,T_gradi, poi la tolleranza di R in ±% e quella di T
 in ±°C; con --json oggetti {"T", "R_percento", "gradi"}.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::string_view PARTITORE =
@@ -111,7 +116,7 @@ T_C,R_ohm,V,adc: temperatura, resistenza, tensione d'uscita e conteggio non arro
 termistore (predefinito massa); --vref predefinita 3.3 V; --bit predefiniti 12.
 Con --json oggetti {"T", "R", "V", "adc"}.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::string_view AUTORISCALDAMENTO =
@@ -121,7 +126,7 @@ Potenza nel termistore del partitore a ogni temperatura (°C) e sovratemperatura
 causa con la costante di dissipazione (mW/K): intestazione T_C,R_ohm,P_mW,dT_K; con
 --json oggetti {"T", "R", "P_mW", "dT_K"}. --vref predefinita 3.3 V.
 MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv
+         --tabella FILE.csv | --file PARAMETRI.ntc
 )";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{

@@ -36,7 +36,8 @@ const std::vector<Sottocomando>& Sottocomandi() {
                                         Opzione{"formato", 1}, Opzione{"virgola", 0}};
     static constexpr std::array ADATTA{Opzione{"modello", 1}, Opzione{"punti", MOLTI},
                                        Opzione{"tabella", 1}, Opzione{"pesi", MOLTI},
-                                       Opzione{"t0", 1},      Opzione{"rif", 1}};
+                                       Opzione{"t0", 1},      Opzione{"rif", 1},
+                                       Opzione{"salva", 1}};
     static constexpr std::array TOLLERANZA{Opzione{"tol-r25", 1}, Opzione{"tol-b", 1}};
     static constexpr std::array ADC{Opzione{"adc", 0}};
     static constexpr std::array RISCALDAMENTO{Opzione{"partitore", 1}, Opzione{"verso", 1},

@@ -79,12 +79,12 @@ void ScriviTestaC(std::string& uscita, bool conAdc, size_t righe, std::string_vi
 void ScriviMarlin(std::string& uscita, std::span<const RigaTabella> righe,
                   const std::optional<DescrizionePartitore>& partitore, std::string_view versione) {
     if (!partitore || partitore->bit != 10) {
-        throw std::invalid_argument(
-            "a Marlin table needs a divider read by a 10-bit ADC (--partitore OHM --bit 10)");
+        throw std::invalid_argument("una tabella Marlin vuole un partitore letto da un ADC a 10 "
+                                    "bit (--partitore OHM --bit 10)");
     }
     for (const RigaTabella& riga : righe) {
         if (riga.temperatura != std::trunc(riga.temperatura)) {
-            throw std::invalid_argument("a Marlin table holds whole degrees only");
+            throw std::invalid_argument("una tabella Marlin ha solo gradi interi");
         }
     }
     uscita += "// NTC thermistor, written by brevanto-ntc ";
@@ -116,7 +116,7 @@ void ScriviMarlin(std::string& uscita, std::span<const RigaTabella> righe,
 // and its middle row.
 std::array<RigaTabella, 3> TrePunti(std::span<const RigaTabella> righe) {
     if (righe.size() < 3) {
-        throw std::invalid_argument("this format takes three points: the table needs three rows");
+        throw std::invalid_argument("questo formato vuole tre punti: servono almeno tre righe");
     }
     return {righe.front(), righe[righe.size() / 2], righe.back()};
 }

@@ -1,5 +1,6 @@
 #include "ntc/modello_da_opzioni.h"
 
+#include "modelli/file_modello.h"
 #include "modelli/modello_beta.h"
 #include "modelli/modello_esteso.h"
 #include "modelli/modello_steinhart_hart.h"
@@ -54,14 +55,24 @@ std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
     const bool sh = argomenti.Ha("sh");
     const bool esteso = argomenti.Ha("esteso") || argomenti.Ha("rif");
     const bool tabella = argomenti.Ha("tabella");
+    const bool file = argomenti.Ha("file");
     const int quanti = static_cast<int>(beta) + static_cast<int>(sh) + static_cast<int>(esteso) +
-                       static_cast<int>(tabella);
+                       static_cast<int>(tabella) + static_cast<int>(file);
     if (quanti == 0) {
         throw ErroreUso("manca il modello: --r0 OHM --beta K, --sh A B C, "
-                        "--esteso A1 B1 C1 D1 --rif OHM o --tabella FILE.csv");
+                        "--esteso A1 B1 C1 D1 --rif OHM, --tabella FILE.csv o "
+                        "--file PARAMETRI.ntc");
     }
     if (quanti > 1) {
-        throw ErroreUso("un modello solo: --r0/--beta, --sh, --esteso o --tabella");
+        throw ErroreUso("un modello solo: --r0/--beta, --sh, --esteso, --tabella o --file");
+    }
+    if (file) {
+        const std::string& percorso = argomenti.Valori("file").front();
+        const auto caricato = CaricaModello(percorso);
+        if (!caricato.Riuscito()) {
+            throw ErroreDati(percorso + ": " + caricato.Motivo());
+        }
+        return CreaModello(caricato.Valore());
     }
     if (beta) {
         const ParametriBeta parametri{NumeroOpzione(argomenti, "r0"),

@@ -10,14 +10,15 @@
 #include <vector>
 
 // The options that name a model: --r0 OHM --beta K [--t0 C], --sh A B C,
-// --esteso A1 B1 C1 D1 --rif OHM, --tabella FILE.csv.
+// --esteso A1 B1 C1 D1 --rif OHM, --tabella FILE.csv, --file PARAMETRI.ntc.
 inline constexpr std::array OPZIONI_MODELLO{
     Opzione{"r0", 1},     Opzione{"beta", 1}, Opzione{"t0", 1},      Opzione{"sh", 3},
-    Opzione{"esteso", 4}, Opzione{"rif", 1},  Opzione{"tabella", 1},
+    Opzione{"esteso", 4}, Opzione{"rif", 1},  Opzione{"tabella", 1}, Opzione{"file", 1},
 };
 
 // The one model the options name. Throws ErroreUso for none, several or an incomplete
-// one, ErroreDati for a table file that cannot be read or holds bad rows.
+// one, ErroreDati for a table file that cannot be read or holds bad rows, and for a
+// parameter file that cannot be read or holds no model.
 std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti);
 
 // The option's only value as a number; ErroreUso when it is missing and obbligatoria.

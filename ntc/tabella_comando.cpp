@@ -1,4 +1,5 @@
 #include "ntc/formati.h"
+#include "ntc/griglia.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
@@ -11,61 +12,25 @@
 
 namespace {
 
-// Enough for any table a firmware or a spreadsheet holds, and a bound on the memory a
-// mistyped step can ask for.
-constexpr long RIGHE_MASSIME = 1'000'000;
-// Beyond 15 decimals a decimal grid no longer fits in a double's 53 bits.
-constexpr int DECIMALI_MASSIMI = 15;
-constexpr double INTERI_ESATTI = 9007199254740992.0; // 2^53
-
-// How many decimals a number's text has; empty for an exponent form.
-std::optional<int> Decimali(std::string_view testo) {
-    if (testo.find_first_of("eE") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const size_t punto = testo.find('.');
-    return punto == std::string_view::npos ? 0 : static_cast<int>(testo.size() - punto - 1);
-}
-
-// The temperatures from da to a in steps of passo. Written in decimals, each one is the
-// double nearest its decimal value (-55 + 35500 × 0.01 is exactly the 300 typed, not
-// 299.99999999999994): the grid is counted in integers and divided once.
-struct Griglia {
-    double inizio = 0;
-    double salto = 0;
-    double scala = 1;
-    long righe = 0;
-
-    double Temperatura(long i) const { return (inizio + static_cast<double>(i) * salto) / scala; }
-};
-
 Griglia GrigliaRichiesta(const Argomenti& argomenti) {
-    const double da = NumeroOpzione(argomenti, "da");
-    const double a = NumeroOpzione(argomenti, "a");
-    const double passo = NumeroOpzione(argomenti, "passo");
-    if (passo == 0) {
-        throw ErroreUso("--passo non può essere 0");
-    }
-    const auto d1 = Decimali(argomenti.Valori("da").front());
-    const auto d2 = Decimali(argomenti.Valori("a").front());
-    const auto d3 = Decimali(argomenti.Valori("passo").front());
-    Griglia griglia{da, passo, 1, 0};
-    double righe = std::floor((a - da) / passo * (1 + 1e-12)) + 1;
-    if (d1 && d2 && d3 && std::max({*d1, *d2, *d3}) <= DECIMALI_MASSIMI) {
-        const double scala = std::pow(10.0, std::max({*d1, *d2, *d3}));
-        const Griglia decimale{std::round(da * scala), std::round(passo * scala), scala, 0};
-        const double fine = std::round(a * scala);
-        if (std::max({std::fabs(decimale.inizio), std::fabs(fine), std::fabs(decimale.salto)}) <
-            INTERI_ESATTI) {
-            griglia = decimale;
-            righe = std::floor((fine - decimale.inizio) / decimale.salto) + 1;
+    const auto numero = [&](std::string_view nome) {
+        return NumeroScritto{NumeroOpzione(argomenti, nome), argomenti.Valori(nome).front()};
+    };
+    const NumeroScritto da = numero("da");
+    const NumeroScritto a = numero("a");
+    const NumeroScritto passo = numero("passo");
+    const auto griglia = CalcolaGriglia(da, a, passo);
+    if (const auto* errore = std::get_if<ErroreGriglia>(&griglia)) {
+        switch (*errore) {
+        case ErroreGriglia::PassoNullo:
+            throw ErroreUso("--passo non può essere 0");
+        case ErroreGriglia::VersoOpposto:
+            throw ErroreUso("--passo non va da --da verso --a");
+        case ErroreGriglia::TroppeRighe:
+            throw ErroreUso("più di " + std::to_string(RIGHE_MASSIME) + " righe");
         }
     }
-    if (!(righe >= 1 && righe <= RIGHE_MASSIME)) {
-        throw ErroreUso(righe < 1 ? "--passo non va da --da verso --a" : "più di 1000000 righe");
-    }
-    griglia.righe = static_cast<long>(righe);
-    return griglia;
+    return std::get<Griglia>(griglia);
 }
 
 FormatoTabella FormatoRichiesto(const Argomenti& argomenti) {

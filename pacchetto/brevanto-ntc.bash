@@ -2,7 +2,7 @@
 # some options take.
 _brevanto_ntc() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local modello='--r0 --beta --t0 --sh --esteso --rif --tabella'
+    local modello='--r0 --beta --t0 --sh --esteso --rif --tabella --file'
     local partitore='--partitore --verso --vref --bit'
     local opzioni
     COMPREPLY=()
@@ -12,7 +12,7 @@ _brevanto_ntc() {
         return
     fi
     case $prev in
-    --tabella)
+    --tabella | --file | --salva)
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
         ;;
@@ -22,7 +22,7 @@ _brevanto_ntc() {
     *)
         case ${COMP_WORDS[1]} in
         temperatura | resistenza) opzioni="$modello --json" ;;
-        adatta) opzioni='--modello --punti --tabella --pesi --t0 --rif --json' ;;
+        adatta) opzioni='--modello --punti --tabella --pesi --t0 --rif --salva --json' ;;
         beta) opzioni="$modello --tra --json" ;;
         tabella) opzioni="$modello --da --a --passo --formato --virgola $partitore --json" ;;
         tolleranza) opzioni="$modello --tol-r25 --tol-b --json" ;;

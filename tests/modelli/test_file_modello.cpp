@@ -1,0 +1,111 @@
+#include "core/testi_numerici.h"
+#include "modelli/file_modello.h"
+#include "profilo/file_ntc.h"
+#include "tests/profilo/cartella_prova.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+const ParametriSteinhartHart SH{0.0011291481324, 0.000234107705, 8.7754682e-8};
+const ParametriEsteso ESTESO{0.0033540164, 0.00025617244, 2.1400943e-6, -7.2405219e-8, 10000};
+
+// Which model the file stands for, or "" when it holds none.
+std::string Tipo(const std::filesystem::path& file) {
+    const auto caricato = CaricaModello(file);
+    if (!caricato.Riuscito()) {
+        return "";
+    }
+    return std::visit(
+        [](const auto& p) -> std::string {
+            using P = std::decay_t<decltype(p)>;
+            if constexpr (std::is_same_v<P, ParametriBeta>) {
+                return "beta";
+            } else if constexpr (std::is_same_v<P, ParametriSteinhartHart>) {
+                return "steinhart-hart";
+            } else {
+                return "esteso";
+            }
+        },
+        caricato.Valore());
+}
+
+} // namespace
+
+TEST(FileModello, OgniModelloTornaConGliStessiDouble) {
+    CartellaProva cartella;
+    const auto file = cartella / "sonda.ntc";
+    // A Beta away from 25 °C with more digits than the calculator's 15.
+    const ParametriBeta beta{8269.978058641093, 3433.9763990101796, 30};
+    ASSERT_TRUE(SalvaModello(file, beta));
+    const auto b = std::get<ParametriBeta>(CaricaModello(file).Valore());
+    EXPECT_EQ(std::tie(b.R0, b.B, b.T0), std::tie(beta.R0, beta.B, beta.T0));
+
+    // The same file, now another model: the one [Modello] names wins.
+    ASSERT_TRUE(SalvaModello(file, SH));
+    const auto sh = std::get<ParametriSteinhartHart>(CaricaModello(file).Valore());
+    EXPECT_EQ(std::tie(sh.A, sh.B, sh.C), std::tie(SH.A, SH.B, SH.C));
+    ASSERT_TRUE(SalvaModello(file, ESTESO));
+    const auto e = std::get<ParametriEsteso>(CaricaModello(file).Valore());
+    EXPECT_EQ(std::tie(e.A1, e.B1, e.C1, e.D1, e.Rrif),
+              std::tie(ESTESO.A1, ESTESO.B1, ESTESO.C1, ESTESO.D1, ESTESO.Rrif));
+
+    // The calculator reads the extended model's R25, to its 15 digits.
+    ParametriNTC calcolatrice;
+    CaricaParametri(file, calcolatrice);
+    EXPECT_EQ(calcolatrice.R0, LeggiNumero(NumeroInTesto(*CreaModello(ESTESO)->Resistenza(25))));
+}
+
+TEST(FileModello, SenzaTipoVinceIlModelloPiuPieno) {
+    CartellaProva cartella;
+    const auto file = cartella / "sonda.ntc";
+    const std::string ntc = "[NTC]\nR0=10000\nB=3950\n";
+    const std::string sh = "[Steinhart-Hart]\nA=0.001\nB=0.0002\nC=1e-7\n";
+    const std::string esteso = "[Esteso]\nA1=0.003\nB1=0.0002\nC1=2e-6\nD1=-7e-8\nRrif=10000\n";
+    const std::vector<std::pair<std::string, std::string>> casi{
+        {ntc + sh + esteso, "steinhart-hart"},
+        {esteso + ntc, "esteso"},
+        {ntc, "beta"},
+        {ntc + "[Steinhart-Hart]\nA=0.001\nB=0.0002\n", "beta"},          // no C
+        {ntc + "[Steinhart-Hart]\nA=nan\nB=0.0002\nC=1e-7\n", "beta"},    // not a number
+        {ntc + "[Steinhart-Hart]\nA=0.001x\nB=0.0002\nC=1e-7\n", "beta"}, // not a whole one
+        {ntc + sh + esteso + "[Modello]\nTipo=esteso\n", "esteso"},
+        {ntc + sh + "[Modello]\nTipo=beta\n", "beta"},
+        {ntc + sh + esteso + "[Curva]\nModello=esteso\n", "esteso"}, // the curve window's name
+        {sh + "[Modello]\nTipo=beta\n", ""},                         // no [NTC] to fall back on
+        {"[NTC]\nR0=0\nB=3950\n", ""},
+        {"", ""},
+    };
+    for (const auto& [testo, tipo] : casi) {
+        ScriviFile(file, testo);
+        EXPECT_EQ(Tipo(file), tipo) << testo;
+    }
+    EXPECT_EQ(Tipo(cartella / "manca.ntc"), "");
+}
+
+TEST(FileModello, LaBetaPienaCedeAiValoriCheLaCalcolatriceHaSalvato) {
+    CartellaProva cartella;
+    const auto file = cartella / "sonda.ntc";
+    ASSERT_TRUE(SalvaModello(file, ParametriBeta{10000.123456789012, 3950.5, 25}));
+    // A save of the calculator with the same values keeps the full digits...
+    ParametriNTC calcolatrice;
+    CaricaParametri(file, calcolatrice);
+    ASSERT_TRUE(SalvaParametri(file, calcolatrice));
+    EXPECT_EQ(std::get<ParametriBeta>(CaricaModello(file).Valore()).R0, 10000.123456789012);
+    // ...one with new values makes them the model.
+    ASSERT_TRUE(SalvaParametri(file, ParametriNTC{4700, 3435}));
+    const auto beta = std::get<ParametriBeta>(CaricaModello(file).Valore());
+    EXPECT_EQ(std::tie(beta.R0, beta.B, beta.T0), std::tuple(4700.0, 3435.0, 25.0));
+}
+
+TEST(FileModello, UnModelloSenzaR25NonSiSalva) {
+    CartellaProva cartella;
+    const auto file = cartella / "sonda.ntc";
+    ScriviFile(file, "; mio\n");
+    // 1/T = -1 has no temperature: no R25 for the calculator.
+    EXPECT_FALSE(SalvaModello(file, ParametriSteinhartHart{-1, 0, 0}));
+    EXPECT_EQ(LeggiFile(file), "; mio\n");
+}
