@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -35,7 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
         }
         Verifica(NotazioneDelRegistro(*registro));
         Verifica(LeggiNumero(*registro).has_value());
-        Verifica(TestoDaIncollare(*registro, PUNTO) == registro);
+        // A negative value that rounds to no digits shows as "-0", which pastes back as 0.
+        const auto di_nuovo = TestoDaIncollare(*registro, PUNTO);
+        Verifica(di_nuovo == registro ||
+                 (*registro == "-0" && di_nuovo == std::optional<std::string>("0")));
     }
     return 0;
 }
