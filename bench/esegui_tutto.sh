@@ -18,7 +18,7 @@ echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(uname -r)"
 echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb)"
 "$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
     "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" \
-    "$rilascio/bench/finestra_etichetta" 31
+    "$rilascio/bench/finestra_etichetta" 31 "$rilascio/curva/brevanto-curva"
 
 echo "== brevanto-ntc (median of 101 runs each, in turn)"
 "$rilascio/bench/bench_ntc" "$rilascio/ntc/brevanto-ntc" "$rilascio/bench/programma_vuoto" 101
@@ -32,11 +32,15 @@ echo "== thermistor models (no evaluation may allocate; fits of 10 000 points)"
 echo "== keys (offscreen, CPU time)"
 QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_keys" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
 
+echo "== curve window (offscreen, CPU time)"
+QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_curva" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
+
 echo "== fuzzers (${secondi} s each, ASan + UBSan)"
 cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
     tests/profilo/fuzz_file_ntc:tests/profilo/corpus \
+    tests/exchange/fuzz_incolla:tests/exchange/corpus \
     tests/modelli/fuzz_tabella_csv:tests/modelli/corpus \
     tests/ntc/fuzz_argomenti_ntc:tests/ntc/corpus; do
     programma=$fuzz/${bersaglio%%:*}
