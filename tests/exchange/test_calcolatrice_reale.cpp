@@ -11,7 +11,9 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <array>
 #include <csignal>
+#include <optional>
 
 namespace {
 
@@ -109,17 +111,28 @@ TEST(DigitazioneX11, IlTestoArrivaComeMostrato) {
         << "arrived as " << cartella.Leggi("testo", 0).value_or("nothing").data();
 }
 
-TEST(DigitazioneX11, NienteTastiAUnaFinestraCheHaPersoIlFuoco) {
+// Two stand-ins started one after the other, each recording in its own folder; the
+// second one's window is the active one at the end.
+std::optional<std::array<std::int64_t, 2>>
+AvviaDueFinte(const std::array<CartellaFinta, 2>& cartelle) {
     PiattaformaLinux piattaforma(PUNTO, FINTA, SessioneGrafica::X11);
-    const std::array<CartellaFinta, 2> cartelle;
     std::array<std::int64_t, 2> processi{};
     for (size_t i = 0; i < 2; ++i) {
         qputenv("BREVANTO_CALCOLATRICE_FINTA", cartelle.at(i).path().toUtf8());
         const auto avvio = piattaforma.Avvia("0");
-        ASSERT_TRUE(avvio);
+        if (!avvio || !QTest::qWaitFor([&] { return AttivaFinestraX11(avvio->processo); }, 10000)) {
+            return std::nullopt;
+        }
         processi.at(i) = avvio->processo;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processi.at(i)); }, 10000));
     }
+    return processi;
+}
+
+TEST(DigitazioneX11, NienteTastiAUnaFinestraCheHaPersoIlFuoco) {
+    const std::array<CartellaFinta, 2> cartelle;
+    const auto avviati = AvviaDueFinte(cartelle);
+    ASSERT_TRUE(avviati);
+    const std::array<std::int64_t, 2> processi = *avviati;
     EXPECT_FALSE(DigitaX11(processi[0], {{.carattere = '7'}}, 0ms));
     QTest::qWait(300);
     EXPECT_FALSE(cartelle[0].Leggi("testo", 0));
@@ -131,19 +144,11 @@ TEST(DigitazioneX11, NienteTastiAUnaFinestraCheHaPersoIlFuoco) {
 // Another client that claims the calculator's process id for its own window gets nothing:
 // the window is the one whose connection the calculator's process owns.
 TEST(DigitazioneX11, UnaFinestraCheSiSpacciaPerLaCalcolatriceNonRiceveNulla) {
-    PiattaformaLinux piattaforma(PUNTO, FINTA, SessioneGrafica::X11);
     const std::array<CartellaFinta, 2> cartelle;
-    std::array<std::int64_t, 2> processi{};
-    for (size_t i = 0; i < 2; ++i) {
-        qputenv("BREVANTO_CALCOLATRICE_FINTA", cartelle.at(i).path().toUtf8());
-        const auto avvio = piattaforma.Avvia("0");
-        ASSERT_TRUE(avvio);
-        processi.at(i) = avvio->processo;
-        ASSERT_TRUE(cartelle.at(i).Leggi("pid"));
-    }
     // The decoy is the older window, so a search by _NET_WM_PID would meet it first.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processi[0]); }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processi[1]); }, 10000));
+    const auto avviati = AvviaDueFinte(cartelle);
+    ASSERT_TRUE(avviati);
+    const std::array<std::int64_t, 2> processi = *avviati;
     ASSERT_TRUE(ImpostaPidFinestre(processi[0], processi[1]));
     ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processi[1]); }, 10000));
     EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, 0ms));
