@@ -56,13 +56,3 @@ std::optional<std::string> TestoDaIncollare(std::string_view appunti, const Regi
     return testo;
 }
 
-void CopiaNegliAppunti(Appunti& appunti, const std::vector<std::string>& righe,
-                       const std::vector<bool>& selezionate, const std::string& registro) {
-    const std::string testo = TestoDaCopiare(righe, selezionate, registro);
-    appunti.Svuota();
-    appunti.ScriviTesto(testo);
-}
-
-std::optional<std::string> IncollaDagliAppunti(Appunti& appunti, const Regione& regione) {
-    return TestoDaIncollare(appunti.LeggiTesto(), regione);
-}

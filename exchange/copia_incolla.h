@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/regione.h"
-#include "exchange/appunti.h"
 
 #include <optional>
 #include <string>
@@ -19,9 +18,3 @@ std::string TestoDaCopiare(const std::vector<std::string>& righe,
 // line ends and no-break spaces around it, is not one number.
 std::optional<std::string> TestoDaIncollare(std::string_view appunti, const Regione& regione);
 
-// The Copy command: empties the clipboard, then stores the text of TestoDaCopiare.
-void CopiaNegliAppunti(Appunti& appunti, const std::vector<std::string>& righe,
-                       const std::vector<bool>& selezionate, const std::string& registro);
-
-// The Paste command: the new register text, or empty when the register stays as it is.
-std::optional<std::string> IncollaDagliAppunti(Appunti& appunti, const Regione& regione);

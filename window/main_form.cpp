@@ -15,7 +15,7 @@
 #include <QWindow>
 
 MainForm::MainForm(const Regione& regione, Servizi servizi)
-    : regione_(regione), appunti_(std::move(servizi.appunti)),
+    : regione_(regione),
       inviaCalcolatrice_(new InviaCalcolatrice(std::move(servizi.calcolatrice), regione_, this)),
       sceltaFile_(std::move(servizi.sceltaFile)),
       comDialog_(std::make_unique<DialogoComune>(*sceltaFile_)) {

@@ -60,7 +60,6 @@ private:
     void CostruisciMenu();
 
     const Regione regione_;
-    std::unique_ptr<Appunti> appunti_;
     InviaCalcolatrice* inviaCalcolatrice_;
     std::unique_ptr<SceltaFile> sceltaFile_;
     std::unique_ptr<DialogoComune> comDialog_; // keeps the last file name between uses

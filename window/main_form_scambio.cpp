@@ -6,6 +6,9 @@
 #include "window/lista_storico.h"
 #include "window/righe_storico.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 void MainForm::MenuCopia_Click() {
     std::vector<std::string> righe;
     std::vector<bool> selezionate;
@@ -18,11 +21,16 @@ void MainForm::MenuCopia_Click() {
             selezionate.push_back(lstStorico_->Selezionata(i));
         }
     }
-    CopiaNegliAppunti(*appunti_, righe, selezionate, Registro().toStdString());
+    // Cleared first, so that no image or other format stays beside the text.
+    QClipboard* appunti = QGuiApplication::clipboard();
+    appunti->clear();
+    appunti->setText(
+        QString::fromStdString(TestoDaCopiare(righe, selezionate, Registro().toStdString())));
 }
 
 void MainForm::MenuIncolla_Click() {
-    if (const auto testo = IncollaDagliAppunti(*appunti_, regione_)) {
+    if (const auto testo =
+            TestoDaIncollare(QGuiApplication::clipboard()->text().toStdString(), regione_)) {
         ImpostaRegistro(QString::fromStdString(*testo));
     }
 }

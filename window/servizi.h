@@ -1,15 +1,14 @@
 #pragma once
 
 #include "core/regione.h"
-#include "exchange/appunti.h"
 #include "exchange/piattaforma_calcolatrice.h"
 #include "files/scelta_file.h"
 
 #include <memory>
 
-// The platform services the main window uses; tests hand it fakes.
+// The platform services the main window uses; tests hand it fakes. The clipboard is
+// not among them: Qt's own serves the tests offscreen as well.
 struct Servizi {
-    std::unique_ptr<Appunti> appunti;
     std::unique_ptr<PiattaformaCalcolatrice> calcolatrice;
     std::unique_ptr<SceltaFile> sceltaFile;
 };

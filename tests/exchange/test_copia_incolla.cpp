@@ -1,10 +1,5 @@
-#include "exchange/appunti_qt.h"
 #include "exchange/copia_incolla.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QImage>
-#include <QMimeData>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,17 +65,6 @@ TEST(Incolla, SeparatoreDecimaleArabo) {
     for (const auto& [appunti, registro] : casi) {
         EXPECT_EQ(TestoDaIncollare(appunti, araba), registro) << appunti;
     }
-}
-
-TEST(AppuntiDelSistema, UnImmagineNonSIncollaECopiareLaSostituisce) {
-    AppuntiQt appunti;
-    QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
-    EXPECT_EQ(IncollaDagliAppunti(appunti, kVirgola), std::nullopt);
-    CopiaNegliAppunti(appunti, {"a", "b"}, {false, true}, "0");
-    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r\nb");
-    CopiaNegliAppunti(appunti, {"a"}, {false}, "-0.25");
-    EXPECT_EQ(IncollaDagliAppunti(appunti, kPunto), "-0.25");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -35,6 +36,11 @@ public:
         return righe;
     }
     QString UltimaRiga() { return Lista()->Riga(Lista()->Conta() - 1); }
+    // The real clipboard: Qt keeps it inside the process offscreen.
+    static QString Appunti() { return QApplication::clipboard()->text(); }
+    static void MettiNegliAppunti(const QString& testo) {
+        QApplication::clipboard()->setText(testo);
+    }
     static QWidget* Fuoco() { return QApplication::focusWidget(); }
 
     void Clic(const QString& nome) { QTest::mouseClick(Controllo(nome), Qt::LeftButton); }

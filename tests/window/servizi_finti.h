@@ -7,15 +7,6 @@
 #include <vector>
 
 // Stand-ins for the platform services: they keep what the window asked of them.
-class AppuntiFinti : public Appunti {
-public:
-    void Svuota() override { testo.clear(); }
-    void ScriviTesto(const std::string& t) override { testo = t; }
-    std::string LeggiTesto() override { return testo; }
-
-    std::string testo;
-};
-
 class CalcolatriceFinta : public PiattaformaCalcolatrice {
 public:
     std::optional<AvvioCalcolatrice> Avvia(const std::string& t) override {
@@ -30,14 +21,12 @@ public:
 };
 
 struct ServiziFinti {
-    AppuntiFinti* appunti = new AppuntiFinti;
     CalcolatriceFinta* calcolatrice = new CalcolatriceFinta;
     SceltaFileFinta* sceltaFile = new SceltaFileFinta;
 
     // Called once: the window takes ownership.
     Servizi Crea() {
-        return Servizi{std::unique_ptr<Appunti>(appunti),
-                       std::unique_ptr<PiattaformaCalcolatrice>(calcolatrice),
+        return Servizi{std::unique_ptr<PiattaformaCalcolatrice>(calcolatrice),
                        std::unique_ptr<SceltaFile>(sceltaFile)};
     }
 };

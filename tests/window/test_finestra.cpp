@@ -2,6 +2,8 @@
 #include "tests/window/finestra_di_prova.h"
 
 #include <QFile>
+#include <QImage>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -89,7 +91,7 @@ TEST(Tastiera, FuocoMappaEScorciatoie) {
         f.Tasto(Qt::Key_Delete);
         f.Digita(w->objectName().left(1) + "8");
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(f.servizi.appunti->testo, "8") << w->objectName().toStdString();
+        EXPECT_EQ(f.Appunti(), "8") << w->objectName().toStdString();
         EXPECT_EQ(f.Fuoco(), &f.finestra);
     }
     // The map's keys never reach the control; Tab, arrows and Space do.
@@ -223,7 +225,7 @@ TEST(Conversioni, SessioneInRegioneConVirgola) {
     f.Tasto(Qt::Key_Delete);
     f.Digita("697,5r");
     EXPECT_EQ(f.UltimaRiga(), "-> R0 = 697,5");
-    f.servizi.appunti->testo = "12,5";
+    f.MettiNegliAppunti("12,5");
     f.Tasto(Qt::Key_V, Qt::ControlModifier);
     f.Tasto(Qt::Key_F4);
     EXPECT_EQ(f.UltimaRiga(), "12.5 [°C] = 54,5 [°F]");
@@ -238,22 +240,26 @@ TEST(Conversioni, SessioneInRegioneConVirgola) {
 
 TEST(Scambio, CopiaIncollaECalcolatrice) {
     FinestraDiProva f;
-    AppuntiFinti& appunti = *f.servizi.appunti;
     f.Digita("25");
     f.Tasto(Qt::Key_F4);
     f.Tasto(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(appunti.testo, "77.0");
+    EXPECT_EQ(f.Appunti(), "77.0");
     QTest::mouseClick(f.Lista()->viewport(), Qt::LeftButton, {},
                       f.Lista()->visualRect(f.Lista()->model()->index(1, 0)).center());
     f.Scegli("MenuCopia");
-    EXPECT_EQ(appunti.testo, "\r\n* R0 = 0.0");
+    EXPECT_EQ(f.Appunti(), "\r\n* R0 = 0.0");
+    // An image is not pasted, and Copy replaces it.
+    QApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+    f.Tasto(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.Registro(), "77.0");
     f.Clic("Cmd_Tasto12");
     f.Scegli("MenuCopia");
-    EXPECT_EQ(appunti.testo, "77.0");
-    appunti.testo = "12,5";
+    EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasImage());
+    EXPECT_EQ(f.Appunti(), "77.0");
+    f.MettiNegliAppunti("12,5");
     f.Tasto(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f.Registro(), "125");
-    appunti.testo = "Errore";
+    f.MettiNegliAppunti("Errore");
     f.Scegli("MenuIncolla");
     EXPECT_EQ(f.Registro(), "125");
     // Only a number goes to the calculator.

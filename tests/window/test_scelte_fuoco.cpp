@@ -42,17 +42,17 @@ TEST(Scelte, CopiaContaOgniRigaScelta) {
     for (const Scelta& scegli : scelte) {
         f.Clic("Cmd_Tasto15"); // Info: the program's highlight is no pick
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(f.servizi.appunti->testo, "77.0");
+        EXPECT_EQ(f.Appunti(), "77.0");
         f.Lista()->setFocus();
         const int riga = scegli(f.Lista());
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QString::fromStdString(f.servizi.appunti->testo), "\r\n" + f.Lista()->Riga(riga))
+        EXPECT_EQ(f.Appunti(), "\r\n" + f.Lista()->Riga(riga))
             << riga;
         // Ctrl+Space drops the pick: the register again.
         f.Lista()->setFocus();
         QTest::keyClick(f.Lista(), Qt::Key_Space, Qt::ControlModifier);
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(f.servizi.appunti->testo, "77.0");
+        EXPECT_EQ(f.Appunti(), "77.0");
     }
 }
 
