@@ -55,4 +55,3 @@ std::optional<std::string> TestoDaIncollare(std::string_view appunti, const Regi
     }
     return testo;
 }
-

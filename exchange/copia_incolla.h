@@ -17,4 +17,3 @@ std::string TestoDaCopiare(const std::vector<std::string>& righe,
 // with "." as the point and no final ".0"; empty when the text, without the blanks, tabs,
 // line ends and no-break spaces around it, is not one number.
 std::optional<std::string> TestoDaIncollare(std::string_view appunti, const Regione& regione);
-

@@ -3,6 +3,5 @@
 #include "files/scelta_file_qt.h"
 
 Servizi ServiziDiSistema(const Regione& regione) {
-    return Servizi{CreaPiattaformaCalcolatrice(regione),
-                   std::make_unique<SceltaFileQt>()};
+    return Servizi{CreaPiattaformaCalcolatrice(regione), std::make_unique<SceltaFileQt>()};
 }

@@ -46,8 +46,7 @@ TEST(Scelte, CopiaContaOgniRigaScelta) {
         f.Lista()->setFocus();
         const int riga = scegli(f.Lista());
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(f.Appunti(), "\r\n" + f.Lista()->Riga(riga))
-            << riga;
+        EXPECT_EQ(f.Appunti(), "\r\n" + f.Lista()->Riga(riga)) << riga;
         // Ctrl+Space drops the pick: the register again.
         f.Lista()->setFocus();
         QTest::keyClick(f.Lista(), Qt::Key_Space, Qt::ControlModifier);
