@@ -32,10 +32,7 @@ public:
             }
             AggiungiElementoJson(uscita_, std::span(campi.data(), valori.size()), vuoto_);
         } else {
-            for (size_t i = 0; i < valori.size(); ++i) {
-                uscita_ += i > 0 ? "," : "";
-                AggiungiNumero(uscita_, valori[i]);
-            }
+            AggiungiNumeri(uscita_, valori, ",");
             uscita_ += '\n';
         }
         vuoto_ = false;

@@ -176,6 +176,14 @@ void AggiungiNumero(std::string& uscita, double valore) {
     AggiungiTestoBreve(uscita, valore);
 }
 
+void AggiungiNumeri(std::string& uscita, std::span<const double> valori,
+                    std::string_view separatore) {
+    for (size_t i = 0; i < valori.size(); ++i) {
+        uscita += i > 0 ? separatore : "";
+        AggiungiNumero(uscita, valori[i]);
+    }
+}
+
 void AggiungiNumeroFisso(std::string& uscita, double valore) {
     // The fixed form of the largest double has 309 digits.
     std::array<char, 400> testo{};

@@ -10,6 +10,9 @@
 
 // Appends the shortest text that reads back to the same double ("25", "1e-05").
 void AggiungiNumero(std::string& uscita, double valore);
+// Several numbers, with the separator between them: "1.5,2" or "1.5, 2".
+void AggiungiNumeri(std::string& uscita, std::span<const double> valori,
+                    std::string_view separatore);
 // The same without an exponent ("0.00001"), for readers that take none.
 void AggiungiNumeroFisso(std::string& uscita, double valore);
 

@@ -46,10 +46,7 @@ void ScriviRighe(std::string& uscita, const ModelloAdattato& modello) {
     uscita += "residuo_max_K=";
     AggiungiNumero(uscita, modello.residuoMassimo);
     uscita += "\nresidui_K=";
-    for (size_t i = 0; i < modello.residui.size(); ++i) {
-        uscita += i > 0 ? "," : "";
-        AggiungiNumero(uscita, modello.residui[i]);
-    }
+    AggiungiNumeri(uscita, modello.residui, ",");
     uscita += '\n';
     if (modello.betaEstremi) {
         const Coefficienti beta = CoefficientiBeta(*modello.betaEstremi);
@@ -76,10 +73,7 @@ void ScriviJson(std::string& uscita, const ModelloAdattato& modello) {
     uscita += ",\n  \"residuo_max_K\": ";
     AggiungiNumero(uscita, modello.residuoMassimo);
     uscita += ",\n  \"residui_K\": [";
-    for (size_t i = 0; i < modello.residui.size(); ++i) {
-        uscita += i > 0 ? ", " : "";
-        AggiungiNumero(uscita, modello.residui[i]);
-    }
+    AggiungiNumeri(uscita, modello.residui, ", ");
     uscita += "],\n  \"avvisi\": [";
     for (size_t i = 0; i < modello.avvisi.size(); ++i) {
         uscita += i > 0 ? ", " : "";
