@@ -18,9 +18,6 @@
 
 namespace {
 
-// Varying inputs, so that no call can be folded to a constant or hoisted out of the loop.
-constexpr std::size_t QUANTI = 1024;
-
 template <typename Genera> auto Ingressi(Genera genera) {
     std::mt19937_64 caso(42);
     std::array<decltype(genera(caso)), QUANTI> valori{};
@@ -44,21 +41,6 @@ const Regione ITALIANA{",", "."};
 const auto TESTI_REGIONE = Ingressi(
     [](std::mt19937_64& c) { return FormattaNumero(std::pow(10.0, Tra(c, -3, 8)), ITALIANA); });
 const ParametriNTC SENSORE{10000, 3950};
-
-// Runs the call over the inputs and reports the allocations per call.
-template <typename Ingresso, typename Chiamata>
-void Misura(benchmark::State& stato, const std::array<Ingresso, QUANTI>& ingressi,
-            Chiamata chiamata) {
-    std::size_t i = 0;
-    const uint64_t prima = AllocazioniFatte();
-    for (auto _ : stato) {
-        benchmark::DoNotOptimize(chiamata(ingressi[i]));
-        i = (i + 1) % QUANTI;
-    }
-    const uint64_t fatte = AllocazioniFatte() - prima;
-    stato.counters["alloc/call"] =
-        static_cast<double>(fatte) / static_cast<double>(stato.iterations());
-}
 
 void EspNudo(benchmark::State& s) {
     Misura(s, TEMPERATURE, [](double t) { return std::exp(t / 50); });

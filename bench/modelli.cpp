@@ -23,8 +23,6 @@
 
 namespace {
 
-// Varying inputs, so that no call can be folded to a constant or hoisted out of the loop.
-constexpr std::size_t QUANTI = 1024;
 constexpr std::size_t PUNTI_ADATTAMENTO = 10000;
 
 std::array<double, QUANTI> Ingressi(double da, double a, bool logaritmici) {
@@ -55,20 +53,6 @@ ModelloTabella Tabella() {
     return ModelloTabella::Crea(righe).Valore();
 }
 const ModelloTabella TABELLA = Tabella();
-
-template <typename Chiamata>
-void Misura(benchmark::State& stato, const std::array<double, QUANTI>& ingressi,
-            Chiamata chiamata) {
-    std::size_t i = 0;
-    const uint64_t prima = AllocazioniFatte();
-    for (auto _ : stato) {
-        benchmark::DoNotOptimize(chiamata(ingressi[i]));
-        i = (i + 1) % QUANTI;
-    }
-    const uint64_t fatte = AllocazioniFatte() - prima;
-    stato.counters["alloc/call"] =
-        static_cast<double>(fatte) / static_cast<double>(stato.iterations());
-}
 
 void Resistenza(benchmark::State& s, const ModelloNTC* modello) {
     Misura(s, TEMPERATURE, [modello](double t) { return modello->Resistenza(t); });
