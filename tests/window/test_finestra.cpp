@@ -216,6 +216,7 @@ TEST(Conversioni, SiConcatenano) {
 // stored as parameters and sign changes of results all read their decimals.
 TEST(Conversioni, SessioneInRegioneConVirgola) {
     FinestraDiProva f(Regione{",", "."});
+    EXPECT_EQ(f.Storico(), (QStringList{"Parametri NTC:", "* R0 = 0,0", "* B  = 0,0", ""}));
     f.Digita("2.5");
     f.Tasto(Qt::Key_F4);
     EXPECT_EQ(f.UltimaRiga(), "2.5 [°C] = 36,5 [°F]");

@@ -70,16 +70,4 @@ TEST(Sessioni, RifiutiEDopoUnErrore) {
     // clang-format on
 }
 
-// In a decimal-comma region a keyed point and a result's comma both store as decimals.
-TEST(Sessioni, ParametriInRegioneConVirgola) {
-    FinestraDiProva f(Regione{",", "."});
-    EXPECT_EQ(f.Storico(), (QStringList{"Parametri NTC:", "* R0 = 0,0", "* B  = 0,0", ""}));
-    // clang-format off
-    Sessione(f, {
-        {"1.5r", "0", {"-> R0 = 1,5"}},
-        {"36,5-", "-36.5", {}},
-        {"-r", "0", {"-> R0 = 36,5"}}});
-    // clang-format on
-}
-
 } // namespace
