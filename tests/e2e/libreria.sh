@@ -182,12 +182,11 @@ tasto() {
     xdotool key "$@"
 }
 
-# Clicks the middle of a control given by its layout rectangle in twips; a control inside
-# the silver parameter box passes that box's corner as fifth and sixth value.
+# Clicks the middle of a control of the client area given by its layout rectangle in twips.
 clic_controllo() {
-    local sinistra=$1 alto=$2 larghezza=$3 altezza=$4 base_x=${5:-0} base_y=${6:-0}
-    local x=$(((base_x + sinistra + larghezza / 2) / TWIP_PER_PIXEL))
-    local y=$((barra_menu + (base_y + alto + altezza / 2) / TWIP_PER_PIXEL))
+    local sinistra=$1 alto=$2 larghezza=$3 altezza=$4
+    local x=$(((sinistra + larghezza / 2) / TWIP_PER_PIXEL))
+    local y=$((barra_menu + (alto + altezza / 2) / TWIP_PER_PIXEL))
     xdotool windowfocus --sync "$finestra"
     xdotool mousemove --window "$finestra" "$x" "$y" click 1
 }
@@ -196,12 +195,7 @@ clic_controllo() {
 clic() {
     case $1 in
     Reset) clic_controllo 120 2500 735 435 ;;
-    Info) clic_controllo 960 2500 735 435 ;;
-    Clear) clic_controllo 3240 2500 735 435 ;;
-    R0) clic_controllo 120 1250 645 375 120 120 ;;
-    B) clic_controllo 840 1250 645 375 120 120 ;;
     5) clic_controllo 840 3795 615 435 ;;
-    K) clic_controllo 3240 4845 735 435 ;;
     *) fallito "no button '$1' in the scripts' table" ;;
     esac
 }
