@@ -5,8 +5,6 @@
 
 #include <vector>
 
-using namespace std::string_literals;
-
 namespace {
 
 TEST(SalvaParametri, ITestiScrittiTornanoGliStessiNumeri) {
@@ -31,9 +29,6 @@ TEST(CaricaParametri, ChiaviMancantiValoriStraniEFileIlleggibili) {
         {"[NTC]\nR0=1E400\n", {111, 0}},         // beyond the double range: kept as it was
         {"[NTC]\nB=3950K\nR0=2,2\n", {2, 3950}}, // the leading number
         {"[Altro]\nR0=5\n", {0, 0}},
-        {"\xFF\xFE[\0N\0T\0C\0]\0\n\0B\0=\0"
-         "7\0"s,
-         {0, 7}},
     };
     CartellaProva cartella;
     const auto file = cartella / "p.ntc";

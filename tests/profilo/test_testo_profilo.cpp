@@ -32,7 +32,6 @@ TEST(Profilo, RegoleDiLettura) {
         {"[NTC]\n;R0=0\nR0\nR0=a=b\nR0=2\n  ; B=4\n[NTC]\nB=3\n", "a=b", "-"},
         {"\xEF\xBB\xBF[NTC]\rR0=5\rB=6", "5", "6"},
         {"R0=1\n[A]\r\nB=1\n[NTC]\rR0=7\nB=8\r\n", "7", "8"},
-        {"[ntc]\nR0=1\n[Altro]\n[NTC]\nB=2\n", "1", "-"},
         {"\0\x01[NTC\0]\nR0=\xFF\0\n"s, "-", "-"},
         {"[NTC]\nR0=12\0"
          "34\nB="s +
@@ -73,10 +72,8 @@ TEST(ImpostaVociProfilo, RigheScritteConLaFineRigaDelFileIlRestoIntatto) {
         {"[NTC]\nR0=1\n; fine\n\n[Dopo]\n", "[NTC]\nR0=10000\n; fine\nB=3950\n\n[Dopo]\n"},
         {"[NTC]\rR0=1\r", "[NTC]\rR0=10000\rB=3950\r"},
         {"[NTC]\nR0=1\r\nx", "[NTC]\nR0=10000\r\nx\nB=3950\n"},
-        {"[NTC]\nR0=1", "[NTC]\nR0=10000\nB=3950\n"},
         {"[NTC]\rx\n\n", "[NTC]\rx\nR0=10000\rB=3950\r\n\n"}, // no CR then LF made one end
         {"\xEF\xBB\xBF[Altro]\rx=1", "\xEF\xBB\xBF[Altro]\rx=1\r[NTC]\rR0=10000\rB=3950\r"},
-        {"\xEF\xBB\xBFR0=1\n", "\xEF\xBB\xBFR0=1\n[NTC]\nR0=10000\nB=3950\n"},
         {"\xEF\xBB\xBF", "\xEF\xBB\xBF" + nuovo},
         {"[ntc]\nR0=1\nr0=2\n[NTC]\nB=3\n", "[ntc]\nR0=10000\nr0=2\nB=3950\n[NTC]\nB=3\n"},
         {"\0\x01[NTC\0]\r\nR0=\xFF\0\n"s, "\0\x01[NTC\0]\r\nR0=\xFF\0\n"s + nuovo},
