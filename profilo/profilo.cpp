@@ -23,14 +23,6 @@ std::optional<std::string> Profilo::Valore(std::string_view sezione,
     return ValoreLetto(*valore);
 }
 
-std::vector<VoceProfilo> Profilo::Voci() const {
-    std::vector<VoceProfilo> voci = ElencaVociProfilo(testo_);
-    for (VoceProfilo& voce : voci) {
-        voce.valore = ValoreLetto(voce.valore);
-    }
-    return voci;
-}
-
 LetturaProfilo LeggiFileProfilo(const std::filesystem::path& file) {
     const ContenutoFile contenuto = LeggiContenutoFile(file);
     if (contenuto.stato != StatoLettura::Letto) {

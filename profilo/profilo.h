@@ -3,12 +3,11 @@
 // Our private-profile service: INI files such as the .ntc parameter files, read whole and
 // saved in one turn, with the standard library and POSIX only.
 //
-// Reading: every section and key of a file at once, then any value.
+// Reading: a whole file at once, then any value of it.
 //
 //     const LetturaProfilo letto = LeggiFileProfilo("sonda.ntc");
 //     if (letto.stato == StatoLettura::Letto) {
 //         const std::optional<std::string> r0 = letto.profilo.Valore("NTC", "R0");
-//         for (const VoceProfilo& voce : letto.profilo.Voci()) { ... }
 //     }
 //
 // Saving: several keys of several sections in one read-change-write under the folder's
@@ -43,8 +42,6 @@ public:
 
     // The key's value in the section; empty when the section or the key is missing.
     std::optional<std::string> Valore(std::string_view sezione, std::string_view chiave) const;
-    // Every key with its section and value, in file order.
-    std::vector<VoceProfilo> Voci() const;
 
 private:
     std::string testo_;

@@ -252,27 +252,6 @@ std::optional<std::string> TrovaValoreProfilo(std::string_view testo, std::strin
     return std::nullopt;
 }
 
-std::vector<VoceProfilo> ElencaVociProfilo(std::string_view testo) {
-    std::vector<VoceProfilo> voci;
-    Righe righe(testo);
-    Sezioni sezioni;
-    while (const auto riga = righe.Prossima()) {
-        const Significato s = Analizza(riga->testo);
-        sezioni.Leggi(s);
-        const auto& sezione = sezioni.Corrente();
-        if (s.tipo != TipoRiga::Chiave || !sezione) {
-            continue;
-        }
-        const bool doppia = std::any_of(voci.begin(), voci.end(), [&](const VoceProfilo& v) {
-            return StessoNome(v.sezione, *sezione) && StessoNome(v.chiave, s.nome);
-        });
-        if (!doppia) {
-            voci.push_back({std::string(*sezione), std::string(s.nome), std::string(s.valore)});
-        }
-    }
-    return voci;
-}
-
 bool VoceScrivibile(const VoceProfilo& voce) {
     const auto pulito = [](std::string_view testo) {
         return testo.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;

@@ -22,10 +22,6 @@ struct VoceProfilo {
 std::optional<std::string> TrovaValoreProfilo(std::string_view testo, std::string_view sezione,
                                               std::string_view chiave);
 
-// Every key the rules above read, in file order, with its section's name as written in its
-// first header and its whole value; keys outside any section are not read.
-std::vector<VoceProfilo> ElencaVociProfilo(std::string_view testo);
-
 // Whether the entry can be written without changing the meaning of other lines: no line
 // breaks or NUL, no blanks around names, no "=" in a key, no brackets in a section name.
 bool VoceScrivibile(const VoceProfilo& voce);

@@ -50,19 +50,6 @@ TEST(Profilo, RegoleDiLettura) {
     }
 }
 
-TEST(Profilo, VociInOrdineLaPrimaDiOgniDoppia) {
-    const Profilo profilo(
-        "x=0\n[NTC]\nR0=1\nr0=2\n[Steinhart-Hart]\nA=1E-3\n[ntc]\nB=9\n[Terza]\nB=8\n; c\n"
-        "[Vuota]\n[NTC]\nB=3\n");
-    const std::vector<std::tuple<std::string, std::string, std::string>> attese = {
-        {"NTC", "R0", "1"}, {"Steinhart-Hart", "A", "1E-3"}, {"Terza", "B", "8"}};
-    std::vector<std::tuple<std::string, std::string, std::string>> lette;
-    for (const VoceProfilo& voce : profilo.Voci()) {
-        lette.emplace_back(voce.sezione, voce.chiave, voce.valore);
-    }
-    EXPECT_EQ(lette, attese);
-}
-
 TEST(ImpostaVociProfilo, RigheScritteConLaFineRigaDelFileIlRestoIntatto) {
     const std::string nuovo = "[NTC]\r\nR0=10000\r\nB=3950\r\n";
     const std::vector<std::pair<std::string, std::string>> casi = {
