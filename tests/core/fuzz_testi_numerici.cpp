@@ -36,7 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     }
     for (const Regione& regione : REGIONI) {
         const auto valore = LeggiNumeroLocale(testo, regione);
-        Verifica(EUnNumeroLocale(testo, regione) == valore.has_value());
         if (valore) {
             ScriviERileggi(*valore);
         }
