@@ -1,5 +1,5 @@
 // The three maker tables in tabelle/: what each model gets wrong against them, recomputed
-// here by other means (normal equations in long double) than the library's.
+// here by other means (normal equations in long double, not QR in double) than the library's.
 #include "modelli/adatta_esteso.h"
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/beta_tra.h"
@@ -34,53 +34,33 @@ double K(double t) {
     return t + 273.15;
 }
 
-// Of the linear system m·x = v, by Gaussian elimination with partial pivoting.
-template <std::size_t N>
-std::array<long double, N> Risolvi(std::array<std::array<long double, N>, N> m,
-                                   std::array<long double, N> v) {
-    for (std::size_t k = 0; k < N; ++k) {
-        std::size_t pivot = k;
-        for (std::size_t i = k + 1; i < N; ++i) {
-            if (std::fabs(m[i][k]) > std::fabs(m[pivot][k])) {
-                pivot = i;
-            }
-        }
-        std::swap(m[k], m[pivot]);
-        std::swap(v[k], v[pivot]);
-        for (std::size_t i = k + 1; i < N; ++i) {
-            const long double f = m[i][k] / m[k][k];
-            for (std::size_t j = k; j < N; ++j) {
-                m[i][j] -= f * m[k][j];
-            }
-            v[i] -= f * v[k];
-        }
-    }
-    std::array<long double, N> x{};
-    for (std::size_t k = N; k-- > 0;) {
-        long double s = v[k];
-        for (std::size_t j = k + 1; j < N; ++j) {
-            s -= m[k][j] * x[j];
-        }
-        x[k] = s / m[k][k];
-    }
-    return x;
-}
-
-// Least squares of 1/T on the given functions of ln R (through N rows: exact).
+// Least squares of 1/T on the given functions of ln R (through N rows: exact), by the
+// normal equations; they are positive definite, so Gauss–Jordan needs no pivoting.
 template <std::size_t N, typename Base>
 std::array<long double, N> NormaliLunghe(const std::vector<PuntoRT>& righe, Base base) {
-    std::array<std::array<long double, N>, N> m{};
-    std::array<long double, N> v{};
+    std::array<std::array<long double, N + 1>, N> m{}; // the last column: the right-hand side
     for (const PuntoRT& r : righe) {
         const std::array<long double, N> f = base(std::log(static_cast<long double>(r.resistenza)));
         for (std::size_t i = 0; i < N; ++i) {
             for (std::size_t j = 0; j < N; ++j) {
                 m[i][j] += f[i] * f[j];
             }
-            v[i] += f[i] / K(r.temperatura);
+            m[i][N] += f[i] / K(r.temperatura);
         }
     }
-    return Risolvi(m, v);
+    for (std::size_t k = 0; k < N; ++k) {
+        for (std::size_t i = 0; i < N; ++i) {
+            const long double f = i == k ? 0 : m[i][k] / m[k][k];
+            for (std::size_t j = k; j <= N; ++j) {
+                m[i][j] -= f * m[k][j];
+            }
+        }
+    }
+    std::array<long double, N> x{};
+    for (std::size_t i = 0; i < N; ++i) {
+        x[i] = m[i][N] / m[i][i];
+    }
+    return x;
 }
 
 const PuntoRT& Riga(const std::vector<PuntoRT>& righe, double t) {
