@@ -104,7 +104,7 @@ TEST(ModelloSteinhartHart, ConCNegativoSoloIlRamoCheSale) {
     EXPECT_FALSE(modello.Resistenza(-272));
 }
 
-TEST(ModelloTabella, RigheEsatteEPendenzaCostanteNelTratto) {
+TEST(ModelloTabella, RigheEsattePendenzaNelTrattoERigheRifiutate) {
     auto tabella = ModelloTabella::Crea({{25, 10000}, {0, 32554.8}, {50, 3605.6}});
     ASSERT_TRUE(tabella.Riuscito());
     const ModelloTabella& modello = tabella.Valore();
@@ -119,9 +119,6 @@ TEST(ModelloTabella, RigheEsatteEPendenzaCostanteNelTratto) {
     const double r = *modello.Resistenza(12.3);
     EXPECT_NEAR(std::log(32554.8 / r) / (1 / 273.15 - 1 / 285.45), bTratto, 1e-9);
     EXPECT_NEAR(*modello.DerivataLogaritmica(12.3), -bTratto / (285.45 * 285.45), 1e-15);
-}
-
-TEST(ModelloTabella, RigheRifiutate) {
     for (const auto& righe : std::vector<std::vector<PuntoRT>>{{{25, 10000}},
                                                                {{25, 10000}, {25, 9000}},
                                                                {{25, 10000}, {50, 10000}},
