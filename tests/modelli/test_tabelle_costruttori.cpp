@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -63,21 +63,14 @@ std::array<long double, N> NormaliLunghe(const std::vector<PuntoRT>& righe, Base
     return x;
 }
 
-const PuntoRT& Riga(const std::vector<PuntoRT>& righe, double t) {
-    for (const PuntoRT& r : righe) {
-        if (r.temperatura == t) {
-            return r;
-        }
-    }
-    throw std::runtime_error("no row at " + std::to_string(t));
-}
-
 TEST(TabelleCostruttori, ModelliComeRicalcolati) {
     for (const Tabella& tabella : TABELLE_COSTRUTTORI) {
         const TabellaLetta letta = LeggiFileTabellaCSV(std::string(TABELLE "/") + tabella.file);
         ASSERT_TRUE(letta.errori.empty() && letta.erroreFile.empty()) << tabella.file;
         const std::vector<PuntoRT>& righe = letta.righe;
-        const PuntoRT& r25 = Riga(righe, 25);
+        const auto a25 = std::ranges::find(righe, 25.0, &PuntoRT::temperatura);
+        ASSERT_NE(a25, righe.end()) << tabella.file;
+        const PuntoRT& r25 = *a25;
         const PuntoRT& freddo = righe.front();
         const PuntoRT& caldo = righe.back();
 
