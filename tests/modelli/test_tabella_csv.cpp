@@ -14,7 +14,7 @@ struct Caso {
     std::vector<std::size_t> righeErrate;
 };
 
-TEST(LeggiTabellaCSV, Regole) {
+TEST(LeggiTabellaCSV, RegoleEFileMancante) {
     const std::vector<Caso> casi{
         {"T_C,R_ohm\n-40,195652\n25,10000\n", {{-40, 195652}, {25, 10000}}, {}},
         {"# fonte\n\n# altro\nT;R\r\n-40;195652,5\r\n25 ; 10000\r\n",
@@ -44,9 +44,6 @@ TEST(LeggiTabellaCSV, Regole) {
         EXPECT_EQ(errate, caso.righeErrate) << caso.testo;
         EXPECT_TRUE(letta.erroreFile.empty());
     }
-}
-
-TEST(LeggiTabellaCSV, FileMancante) {
     const TabellaLetta letta = LeggiFileTabellaCSV(TABELLE "/non_esiste.csv");
     EXPECT_FALSE(letta.erroreFile.empty());
     EXPECT_TRUE(letta.righe.empty());

@@ -23,16 +23,13 @@ TEST(DividiArgomenti, NegativeNumbersAreValuesNeverOptions) {
     EXPECT_EQ(a.valori, std::vector<std::string>{"-40"});
 }
 
-TEST(DividiArgomenti, EqualsFormAndDoubleDash) {
-    const Argomenti a = Dividi({"--r0=10000", "--sh=1", "2", "3", "--", "--json", "5"});
+TEST(DividiArgomenti, EqualsFormDoubleDashAndTheLastOccurrence) {
+    const Argomenti a =
+        Dividi({"--r0", "1", "--r0=10000", "--sh=1", "2", "3", "--", "--json", "5"});
     EXPECT_EQ(a.Valori("r0"), std::vector<std::string>{"10000"});
     EXPECT_EQ(a.Valori("sh"), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_FALSE(a.Ha("json"));
     EXPECT_EQ(a.valori, (std::vector<std::string>{"--json", "5"}));
-}
-
-TEST(DividiArgomenti, LastOccurrenceWins) {
-    EXPECT_EQ(Dividi({"--r0", "1", "--r0", "2"}).Valori("r0"), std::vector<std::string>{"2"});
 }
 
 TEST(DividiArgomenti, BadUsageIsRefused) {

@@ -1,59 +1,10 @@
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/modello_beta.h"
-#include "ntc/comando.h"
+#include "tests/ntc/comando_prova.h"
 
-#include <gtest/gtest.h>
-
-#include <charconv>
 #include <clocale>
-#include <sstream>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
-
-struct Esito {
-    int stato = 0;
-    std::string uscita;
-    std::string errori;
-};
-
-Esito Esegui(std::vector<std::string_view> argomenti) {
-    Esito esito;
-    esito.stato = EseguiComando(argomenti, esito.uscita, esito.errori);
-    return esito;
-}
-
-double Numero(std::string_view testo) {
-    double valore = 0;
-    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
-    EXPECT_TRUE(errore == std::errc() && fine == testo.data() + testo.size()) << testo;
-    return valore;
-}
-
-std::vector<std::string> Righe(const std::string& testo) {
-    std::vector<std::string> righe;
-    std::istringstream flusso(testo);
-    for (std::string riga; std::getline(flusso, riga);) {
-        righe.push_back(riga);
-    }
-    return righe;
-}
-
-// The text after "chiave: " (or "chiave=") on the line that starts with the key.
-std::string Valore(const std::string& testo, std::string_view chiave) {
-    for (const std::string& riga : Righe(testo)) {
-        if (riga.starts_with(chiave) && riga.size() > chiave.size() &&
-            (riga[chiave.size()] == ':' || riga[chiave.size()] == '=')) {
-            const size_t inizio = riga.find_first_not_of(' ', chiave.size() + 1);
-            size_t fine = riga.find(',', inizio);
-            return riga.substr(inizio, fine == std::string::npos ? fine : fine - inizio);
-        }
-    }
-    ADD_FAILURE() << "no " << chiave << " in\n" << testo;
-    return "";
-}
 
 const std::string MURATA = std::string(TABELLE) + "/murata_ncp15xh103.csv";
 const ModelloBeta BETA({10000, 3950, 25});
@@ -91,7 +42,7 @@ TEST(Comando, ExitStatusAndNothingOnStandardOutputOnFailure) {
         {{"tabella", "--help", "--boh"}, STATO_FATTO},
     };
     for (const Caso& caso : casi) {
-        const Esito esito = Esegui(caso.argomenti);
+        const Esecuzione esito = Esegui(caso.argomenti);
         EXPECT_EQ(esito.stato, caso.stato) << esito.errori;
         if (caso.stato != STATO_FATTO) {
             EXPECT_TRUE(esito.uscita.empty()) << esito.uscita;
@@ -101,37 +52,35 @@ TEST(Comando, ExitStatusAndNothingOnStandardOutputOnFailure) {
 }
 
 TEST(Comando, ConversionsPrintTheModelsDoubles) {
-    const Esito r = Esegui({"resistenza", "--r0", "10000", "--beta", "3950", "-40", "0.1", "125"});
-    ASSERT_EQ(r.stato, STATO_FATTO) << r.errori;
-    const auto righe = Righe(r.uscita);
+    const auto righe =
+        Righe(Uscita({"resistenza", "--r0", "10000", "--beta", "3950", "-40", "0.1", "125"}));
     ASSERT_EQ(righe.size(), 3U);
     for (const std::string& riga : righe) {
         const size_t virgola = riga.find(',');
         const double t = Numero(std::string_view(riga).substr(0, virgola));
         EXPECT_EQ(Numero(std::string_view(riga).substr(virgola + 1)), *BETA.Resistenza(t));
     }
-    const Esito t = Esegui({"temperatura", "--r0=10000", "--beta=3950", "--json", "5000"});
-    const size_t inizio = t.uscita.find("\"T\": ") + 5;
-    EXPECT_TRUE(t.uscita.starts_with("[\n  {\"R\": 5000, \"T\": ")) << t.uscita;
-    EXPECT_TRUE(t.uscita.ends_with("}\n]\n")) << t.uscita;
-    EXPECT_EQ(Numero(t.uscita.substr(inizio, t.uscita.find('}') - inizio)),
-              *BETA.Temperatura(5000));
+    const std::string t = Uscita({"temperatura", "--r0=10000", "--beta=3950", "--json", "5000"});
+    const size_t inizio = t.find("\"T\": ") + 5;
+    EXPECT_TRUE(t.starts_with("[\n  {\"R\": 5000, \"T\": ")) << t;
+    EXPECT_TRUE(t.ends_with("}\n]\n")) << t;
+    EXPECT_EQ(Numero(t.substr(inizio, t.find('}') - inizio)), *BETA.Temperatura(5000));
 }
 
 TEST(Comando, FittedCoefficientsReadBackToTheSameDoubles) {
-    const Esito esito = Esegui(
+    const Esecuzione esito = Esegui(
         {"adatta", "--modello", "steinhart-hart", "--punti", "-40:195652", "25:10000", "85:1452"});
     ASSERT_EQ(esito.stato, STATO_FATTO) << esito.errori;
-    const auto fit = AdattaSteinhartHart3({-40, 195652}, {25, 10000}, {85, 1452});
-    EXPECT_EQ(Numero(Valore(esito.uscita, "A")), fit.Valore().parametri.A);
-    EXPECT_EQ(Numero(Valore(esito.uscita, "B")), fit.Valore().parametri.B);
-    EXPECT_EQ(Numero(Valore(esito.uscita, "C")), fit.Valore().parametri.C);
+    const auto p = AdattaSteinhartHart3({-40, 195652}, {25, 10000}, {85, 1452}).Valore().parametri;
+    for (const auto& [chiave, valore] : {std::pair{"A", p.A}, {"B", p.B}, {"C", p.C}}) {
+        EXPECT_EQ(Numero(Valore(esito.uscita, chiave)), valore) << chiave;
+    }
     EXPECT_TRUE(esito.errori.empty());
 }
 
 TEST(Comando, NegativeCOffersTheBetaOfTheOuterPoints) {
-    const Esito esito = Esegui({"adatta", "--modello", "steinhart-hart", "--json", "--punti",
-                                "25:10000", "50:4161", "85:1600"});
+    const Esecuzione esito = Esegui({"adatta", "--modello", "steinhart-hart", "--json", "--punti",
+                                     "25:10000", "50:4161", "85:1600"});
     ASSERT_EQ(esito.stato, STATO_FATTO) << esito.errori;
     EXPECT_LT(Numero(Valore(esito.uscita, "  \"C\"")), 0);
     EXPECT_NE(esito.uscita.find("\"beta_estremi\": {\"R0\": 10000, \"B\": 3261.458"),
@@ -142,22 +91,15 @@ TEST(Comando, NegativeCOffersTheBetaOfTheOuterPoints) {
 }
 
 TEST(Comando, TableStepsLandOnTheDecimalsTyped) {
-    const Esito esito = Esegui({"tabella", "--r0", "10000", "--beta", "3950", "--da", "-55", "--a",
-                                "300", "--passo", "0.01"});
-    ASSERT_EQ(esito.stato, STATO_FATTO) << esito.errori;
-    const auto righe = Righe(esito.uscita);
+    const auto righe = Righe(Uscita({"tabella", "--r0", "10000", "--beta", "3950", "--da", "-55",
+                                     "--a", "300", "--passo", "0.01"}));
     ASSERT_EQ(righe.size(), 35501U + 1);
     EXPECT_EQ(righe[0], "T_C,R_ohm,alfa_1_K");
     for (size_t i = 1; i < righe.size(); ++i) {
-        const long centesimi = -5500 + static_cast<long>(i) - 1;
-        const long assoluto = std::labs(centesimi);
-        std::string decimale = centesimi < 0 ? "-" : "";
-        decimale += std::to_string(assoluto / 100);
-        decimale += '.';
-        decimale += static_cast<char>('0' + assoluto % 100 / 10);
-        decimale += static_cast<char>('0' + assoluto % 10);
+        // A quotient of two whole numbers is the double nearest the decimal, as typed.
+        const double decimale = static_cast<double>(-5500 + static_cast<long>(i) - 1) / 100;
         const std::string_view riga = righe[i];
-        ASSERT_EQ(Numero(riga.substr(0, riga.find(','))), Numero(decimale)) << riga;
+        ASSERT_EQ(Numero(riga.substr(0, riga.find(','))), decimale) << riga;
     }
     EXPECT_TRUE(righe.back().starts_with("300,"));
 }
@@ -166,27 +108,28 @@ TEST(Comando, ALongTableGoesOutInPiecesAndAFailedOneNotAtAll) {
     std::vector<std::string_view> argomenti{"tabella", "--tabella", MURATA,    "--da", "-40",
                                             "--a",     "125",       "--passo", "0.01"};
     std::string scaricato;
-    const Scarico scarico = [&scaricato](std::string& testo) {
-        EXPECT_FALSE(testo.empty());
-        scaricato += testo;
-        testo.clear();
+    const auto aPezzi = [&scaricato](const std::vector<std::string_view>& comando) {
+        scaricato.clear();
+        Esecuzione esito;
+        esito.stato = EseguiComando(comando, esito.uscita, esito.errori, [&](std::string& testo) {
+            EXPECT_FALSE(testo.empty());
+            scaricato += testo;
+            testo.clear();
+        });
+        return esito;
     };
     for (const std::string_view formato : {"csv", "json", "c"}) {
         auto conFormato = argomenti;
         conFormato.insert(conFormato.end(), {"--formato", formato});
-        const Esito intero = Esegui(conFormato);
-        Esito aPezzi;
-        scaricato.clear();
-        aPezzi.stato = EseguiComando(conFormato, aPezzi.uscita, aPezzi.errori, scarico);
-        EXPECT_EQ(aPezzi.stato, STATO_FATTO) << aPezzi.errori;
-        EXPECT_GT(scaricato.size(), intero.uscita.size() / 2);
-        EXPECT_EQ(scaricato + aPezzi.uscita, intero.uscita);
+        const std::string intero = Uscita(conFormato);
+        const Esecuzione esito = aPezzi(conFormato);
+        EXPECT_EQ(esito.stato, STATO_FATTO) << esito.errori;
+        EXPECT_GT(scaricato.size(), intero.size() / 2);
+        EXPECT_EQ(scaricato + esito.uscita, intero);
     }
     // The table ends at 125 °C: the last row fails after thousands were written.
     argomenti[6] = "125.01";
-    Esito fallito;
-    scaricato.clear();
-    fallito.stato = EseguiComando(argomenti, fallito.uscita, fallito.errori, scarico);
+    const Esecuzione fallito = aPezzi(argomenti);
     EXPECT_EQ(fallito.stato, STATO_DATI);
     EXPECT_TRUE(scaricato.empty() && fallito.uscita.empty());
     EXPECT_EQ(fallito.errori,
@@ -199,25 +142,23 @@ TEST(Comando, KlipperAndEsphomeReadBackToTheModel) {
                                                 "150",     "--passo", "0.5",   "--formato"};
     auto klipper = tabella;
     klipper.emplace_back("klipper");
-    const Esito k = Esegui(klipper);
-    ASSERT_EQ(k.stato, STATO_FATTO) << k.errori;
-    EXPECT_NE(k.uscita.find("\n[thermistor brevanto_ntc]\n"), std::string::npos);
+    const std::string k = Uscita(klipper);
+    EXPECT_NE(k.find("\n[thermistor brevanto_ntc]\n"), std::string::npos);
     const std::array<double, 3> attese{-20.5, 65, 150};
     for (size_t i = 0; i < attese.size(); ++i) {
         const std::string n = std::to_string(i + 1);
-        const double t = Numero(Valore(k.uscita, "temperature" + n));
+        const double t = Numero(Valore(k, "temperature" + n));
         EXPECT_EQ(t, attese[i]);
-        EXPECT_EQ(Numero(Valore(k.uscita, "resistance" + n)), *BETA.Resistenza(t));
+        EXPECT_EQ(Numero(Valore(k, "resistance" + n)), *BETA.Resistenza(t));
     }
 
     auto esphome = tabella;
     esphome.insert(esphome.end(), {"esphome", "--partitore", "4700", "--verso", "alimentazione"});
-    const Esito e = Esegui(esphome);
-    ASSERT_EQ(e.stato, STATO_FATTO) << e.errori;
-    EXPECT_EQ(Valore(e.uscita, "    configuration"), "UPSTREAM");
-    EXPECT_EQ(Valore(e.uscita, "    resistor"), "4700Ω");
+    const std::string e = Uscita(esphome);
+    EXPECT_EQ(Valore(e, "    configuration"), "UPSTREAM");
+    EXPECT_EQ(Valore(e, "    resistor"), "4700Ω");
     size_t letti = 0;
-    for (const std::string& riga : Righe(e.uscita)) {
+    for (const std::string& riga : Righe(e)) {
         const size_t freccia = riga.find("Ω -> ");
         if (riga.starts_with("      - ") && freccia != std::string::npos && riga.ends_with("°C")) {
             const double r = Numero(riga.substr(8, freccia - 8));
@@ -233,10 +174,9 @@ TEST(Comando, KlipperAndEsphomeReadBackToTheModel) {
 }
 
 TEST(Comando, CommaCsvForSpreadsheets) {
-    const Esito esito = Esegui({"tabella", "--r0", "10000", "--beta", "3950", "--da", "25", "--a",
-                                "25.5", "--passo", "0.5", "--virgola", "--partitore", "10000"});
-    ASSERT_EQ(esito.stato, STATO_FATTO) << esito.errori;
-    const auto righe = Righe(esito.uscita);
+    const auto righe =
+        Righe(Uscita({"tabella", "--r0", "10000", "--beta", "3950", "--da", "25", "--a", "25.5",
+                      "--passo", "0.5", "--virgola", "--partitore", "10000"}));
     ASSERT_EQ(righe.size(), 3U);
     EXPECT_EQ(righe[0], "T_C;R_ohm;alfa_1_K;adc");
     EXPECT_TRUE(righe[1].starts_with("25;10000;-0,04")) << righe[1];
@@ -253,7 +193,7 @@ TEST(Comando, SameBytesUnderADecimalCommaLocale) {
         {"tolleranza", "--tabella", MURATA, "--tol-r25", "0.5", "--tol-b", "1", "-10.5", "80"},
         {"beta", "--sh", "1.1e-3", "2.4e-4", "7.5e-8", "--tra", "25", "85"},
     };
-    std::vector<Esito> inC;
+    std::vector<Esecuzione> inC;
     inC.reserve(comandi.size());
     for (const auto& comando : comandi) {
         inC.push_back(Esegui(comando));
@@ -261,7 +201,7 @@ TEST(Comando, SameBytesUnderADecimalCommaLocale) {
     const std::string precedente = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "it_IT.UTF-8"), nullptr) << "it_IT.UTF-8 is not installed";
     for (size_t i = 0; i < comandi.size(); ++i) {
-        const Esito esito = Esegui(comandi[i]);
+        const Esecuzione esito = Esegui(comandi[i]);
         EXPECT_EQ(esito.stato, STATO_FATTO) << esito.errori;
         EXPECT_EQ(esito.uscita, inC[i].uscita);
     }
