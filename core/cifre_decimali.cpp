@@ -53,10 +53,10 @@ int64_t OrdineDiGrandezza(std::string_view intera, std::string_view frazione, in
 }
 
 int64_t EsponenteSaturato(bool negativo, std::string_view cifre) {
-    constexpr int64_t limite = 1'000'000'000'000;
+    constexpr int64_t LIMITE = 1'000'000'000'000;
     int64_t valore = 0;
     for (const char c : cifre) {
-        valore = std::min<int64_t>(limite, valore * 10 + (c - '0'));
+        valore = std::min<int64_t>(LIMITE, valore * 10 + (c - '0'));
     }
     return negativo ? -valore : valore;
 }

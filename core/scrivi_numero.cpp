@@ -49,7 +49,7 @@ std::string FormattaNumero(double valore, const Regione& regione) {
     if (!std::isfinite(valore)) {
         return TestoNonFinito(valore);
     }
-    constexpr size_t decimali = 11;
+    constexpr size_t DECIMALI = 11;
     std::string intera = "0";
     std::string frazione;
     if (valore != 0) {
@@ -65,9 +65,9 @@ std::string FormattaNumero(double valore, const Regione& regione) {
         }
     }
     // The 15-digit decimal is then rounded to 11 places, halves away from zero.
-    if (frazione.size() > decimali) {
-        const bool perEccesso = frazione[decimali] >= '5';
-        frazione.resize(decimali);
+    if (frazione.size() > DECIMALI) {
+        const bool perEccesso = frazione[DECIMALI] >= '5';
+        frazione.resize(DECIMALI);
         if (perEccesso) {
             bool riporto = true;
             for (auto it = frazione.rbegin(); riporto && it != frazione.rend(); ++it) {

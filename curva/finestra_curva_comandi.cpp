@@ -34,9 +34,9 @@ enum VoceFile {
     EsportaPng,
     EsportaSvg,
     Esci,
-    NUMERO_VOCI_FILE
+    NumeroVociFile
 };
-const std::array<VoceMenu, NUMERO_VOCI_FILE> VOCI_FILE{{
+const std::array<VoceMenu, NumeroVociFile> VOCI_FILE{{
     {"&Apri parametri…", QKeySequence(Qt::CTRL | Qt::Key_O)},
     {"&Salva parametri…", QKeySequence(Qt::CTRL | Qt::Key_S)},
     {"Apri &tabella del costruttore…", QKeySequence(Qt::CTRL | Qt::Key_T)},
@@ -96,7 +96,7 @@ void FinestraCurva::CreaMenu() {
                 [this, indice, gestore] { (this->*gestore)(indice); });
     };
     QMenu* menuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    for (int i = 0; i < NUMERO_VOCI_FILE; ++i) {
+    for (int i = 0; i < NumeroVociFile; ++i) {
         aggiungi(menuFile, VOCI_FILE.at(static_cast<size_t>(i)), i, &FinestraCurva::EseguiFile);
     }
     QMenu* menuTabella = menuBar()->addMenu(QStringLiteral("&Tabella"));

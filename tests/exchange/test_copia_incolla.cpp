@@ -4,8 +4,8 @@
 
 namespace {
 
-const Regione kVirgola{",", "."};
-const Regione kPunto{".", ","};
+const Regione VIRGOLA{",", "."};
+const Regione PUNTO{".", ","};
 
 TEST(Copia, LeRigheSelezionateOIlRegistro) {
     const std::vector<std::string> righe{"Parametri NTC:", "25 [°C] = 10000.0 [Ohm]", ""};
@@ -44,15 +44,15 @@ TEST(Incolla, IlNumeroDegliAppuntiSecondoLaRegione) {
         {" \u00A0\t-12,5\r\n\r\n", "-12.5"},
     };
     for (const auto& [appunti, registro] : numeri) {
-        EXPECT_EQ(TestoDaIncollare(appunti, kVirgola), registro) << appunti;
-        EXPECT_EQ(TestoDaIncollare(Scambiato(appunti), kPunto), registro) << appunti;
+        EXPECT_EQ(TestoDaIncollare(appunti, VIRGOLA), registro) << appunti;
+        EXPECT_EQ(TestoDaIncollare(Scambiato(appunti), PUNTO), registro) << appunti;
     }
     for (const char* appunti : {"abc", "", "-", "1E999", "\r\n25 [°C] = 10000,0 [Ohm]", "2\n5",
                                 "1\u00A0234", "\u00A0", " \r\n",
                                 // A lone byte A0 is no no-break space ("\x32\x35" is "25").
                                 "\xA0\x32\x35", "25\xC2"}) {
-        EXPECT_EQ(TestoDaIncollare(appunti, kVirgola), std::nullopt) << appunti;
-        EXPECT_EQ(TestoDaIncollare(Scambiato(appunti), kPunto), std::nullopt) << appunti;
+        EXPECT_EQ(TestoDaIncollare(appunti, VIRGOLA), std::nullopt) << appunti;
+        EXPECT_EQ(TestoDaIncollare(Scambiato(appunti), PUNTO), std::nullopt) << appunti;
     }
 }
 
