@@ -41,7 +41,7 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
 
     // Load: the parameters start not set and the history holds their summary.
     AzzeraParametri(ParametriCorrenti());
-    MostraParametri(-1);
+    MostraParametri(SVUOTA_PRIMA);
 }
 
 MainForm::~MainForm() = default;

@@ -42,7 +42,9 @@ private:
     void Cmd_Operazione_Click(qint16 indice);
     void Esegui(const Comando& comando);
 
-    // The history list.
+    // The history list. MostraParametri's flag: empty the list first, or append the summary.
+    static constexpr qint16 SVUOTA_PRIMA = -1;
+    static constexpr qint16 IN_CODA = 0;
     void MostraParametri(qint16 flag);
     void ScriviStorico(qint16 codice, double valore);
 

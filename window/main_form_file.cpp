@@ -10,7 +10,7 @@ void MainForm::MenuApri_Click() {
     const auto nome = DialogoApri(*comDialog_);
     if (!nome.empty()) {
         CaricaParametri(nome, ParametriCorrenti());
-        MostraParametri(0);
+        MostraParametri(IN_CODA);
     }
 }
 

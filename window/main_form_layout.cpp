@@ -47,21 +47,19 @@ void MainForm::CostruisciControlli() {
         pulsante->setGeometry(RettangoloTwip(p.sinistra, p.alto, p.larghezza, p.altezza));
         pulsante->setAutoDefault(false);
         const qint16 indice = p.indice;
+        pulsante->setObjectName(NomePulsante(p.schiera, indice));
         switch (p.schiera) {
         case Schiera::Tasto:
-            pulsante->setObjectName(QStringLiteral("Cmd_Tasto%1").arg(indice));
             cmdTasto_[indice] = pulsante;
             connect(pulsante, &QPushButton::clicked, this,
                     [this, indice] { Cmd_Tasto_Click(indice); });
             break;
         case Schiera::Par:
-            pulsante->setObjectName(QStringLiteral("Cmd_Par%1").arg(indice));
             cmdPar_[indice] = pulsante;
             connect(pulsante, &QPushButton::clicked, this,
                     [this, indice] { Cmd_Par_Click(indice); });
             break;
         case Schiera::Operazione:
-            pulsante->setObjectName(QStringLiteral("Cmd_Operazione%1").arg(indice));
             cmdOperazione_[indice] = pulsante;
             connect(pulsante, &QPushButton::clicked, this,
                     [this, indice] { Cmd_Operazione_Click(indice); });

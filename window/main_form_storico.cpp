@@ -6,7 +6,7 @@
 #include "window/righe_storico.h"
 
 void MainForm::MostraParametri(qint16 flag) {
-    if (flag == -1) {
+    if (flag == SVUOTA_PRIMA) {
         lstStorico_->Svuota();
     }
     const int righe = lstStorico_->Conta();

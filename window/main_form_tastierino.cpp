@@ -39,12 +39,12 @@ void MainForm::Cmd_Tasto_Click(qint16 indice) {
         ImpostaRegistro(TogliUltimo(Registro()));
         break;
     case TASTO_INFO:
-        MostraParametri(0);
+        MostraParametri(IN_CODA);
         break;
     case TASTO_RESET:
         AzzeraParametri(ParametriCorrenti());
         ScriviStorico(STORICO_RESET, 0);
-        MostraParametri(0);
+        MostraParametri(IN_CODA);
         break;
     default:
         break;

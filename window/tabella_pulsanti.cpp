@@ -32,3 +32,10 @@ const std::array<Pulsante, 23> PULSANTI{{
     {Schiera::Tasto, 1, "1", "1", 120, 3255, 615, 435, 5, false},
 }};
 // clang-format on
+
+QString NomePulsante(Schiera schiera, qint16 indice) {
+    const char* nome = schiera == Schiera::Tasto ? "Cmd_Tasto"
+                       : schiera == Schiera::Par ? "Cmd_Par"
+                                                 : "Cmd_Operazione";
+    return QString::fromLatin1(nome) + QString::number(indice);
+}

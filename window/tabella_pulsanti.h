@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -43,3 +44,6 @@ struct Pulsante {
 };
 
 extern const std::array<Pulsante, 23> PULSANTI;
+
+// The button's object name: its array's name and its index ("Cmd_Tasto12").
+QString NomePulsante(Schiera schiera, qint16 indice);

@@ -4,6 +4,7 @@
 #include "tests/window/servizi_finti.h"
 #include "window/lista_storico.h"
 #include "window/main_form.h"
+#include "window/tabella_pulsanti.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,9 @@ public:
     }
 
     QWidget* Controllo(const QString& nome) { return finestra.findChild<QWidget*>(nome); }
+    QWidget* Controllo(Schiera schiera, qint16 indice) {
+        return Controllo(NomePulsante(schiera, indice));
+    }
     ListaStorico* Lista() { return finestra.findChild<ListaStorico*>("Lst_Storico"); }
     QLabel* Display() { return finestra.findChild<QLabel*>("Display"); }
     QString Registro() { return Display()->text(); }
@@ -44,6 +48,7 @@ public:
     static QWidget* Fuoco() { return QApplication::focusWidget(); }
 
     void Clic(const QString& nome) { QTest::mouseClick(Controllo(nome), Qt::LeftButton); }
+    void Clic(Schiera schiera, qint16 indice) { Clic(NomePulsante(schiera, indice)); }
     void Scegli(const char* azione) { finestra.findChild<QAction*>(azione)->trigger(); }
     // Keys go where the keyboard focus is, as a user's keys do.
     static void Tasto(Qt::Key tasto, Qt::KeyboardModifiers mod = Qt::NoModifier) {

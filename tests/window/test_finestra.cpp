@@ -22,8 +22,8 @@ TEST(Storico, AvvioRiepiloghiESelezione) {
     // Clear, Info and Reset leave the register; a summary follows a non-empty last line only.
     ParametriCorrenti() = ParametriNTC{10000, 3950};
     f.Digita("42");
-    for (const char* pulsante : {"Cmd_Tasto12", "Cmd_Tasto15", "Cmd_Tasto15", "Cmd_Tasto16"}) {
-        f.Clic(pulsante);
+    for (const qint16 tasto : {TASTO_CLEAR, TASTO_INFO, TASTO_INFO, TASTO_RESET}) {
+        f.Clic(Schiera::Tasto, tasto);
     }
     EXPECT_EQ(f.Storico(), (PIENO + PIENO + QStringList{"Reset eseguito", ""} + VUOTO));
     EXPECT_EQ(ParametriCorrenti().R0 + ParametriCorrenti().B, 0);
@@ -44,11 +44,16 @@ TEST(Storico, AvvioRiepiloghiESelezione) {
     EXPECT_TRUE(f.Lista()->viewport()->rect().intersects(f.Lista()->visualRect(scelte.value(0))));
 }
 
-// A keypad button by its sign, its index in this text; "," is the point as well.
+// A keypad button by its sign: X for Clear, C for C, \b for Back; "," is the point as well.
 void Premi(FinestraDiProva& f, QChar segno, bool mouse) {
     if (mouse) {
-        const QChar s = segno == u',' ? u'.' : segno;
-        f.Clic(QStringLiteral("Cmd_Tasto%1").arg(QStringLiteral("0123456789.-XC\b").indexOf(s)));
+        const qint16 tasto = segno.isDigit() ? static_cast<qint16>(segno.digitValue())
+                             : segno == u'.' || segno == u',' ? TASTO_PUNTO
+                             : segno == u'-'                  ? TASTO_SEGNO
+                             : segno == u'X'                  ? TASTO_CLEAR
+                             : segno == u'C'                  ? TASTO_C
+                                                              : TASTO_BACK;
+        f.Clic(Schiera::Tasto, tasto);
     } else if (segno == u'C' || segno == u'X') {
         f.Tasto(Qt::Key_Delete, segno == u'X' ? Qt::ShiftModifier : Qt::NoModifier);
     } else {
@@ -77,15 +82,17 @@ TEST(Tastierino, SequenzeColMouseEDallaTastiera) {
 
 TEST(Tastiera, FuocoMappaEScorciatoie) {
     FinestraDiProva f;
-    for (const char* nome : {"Cmd_Tasto5", "Cmd_Tasto15", "Cmd_Par0", "Cmd_Operazione3"}) {
-        f.Clic(nome);
-        EXPECT_EQ(f.Fuoco(), f.Lista()) << nome;
+    for (const auto& [schiera, indice] :
+         {std::pair{Schiera::Tasto, qint16{5}}, std::pair{Schiera::Tasto, TASTO_INFO},
+          std::pair{Schiera::Par, PAR_R0}, std::pair{Schiera::Operazione, OPERAZIONE_C_IN_K}}) {
+        f.Clic(schiera, indice);
+        EXPECT_EQ(f.Fuoco(), f.Lista()) << NomePulsante(schiera, indice).toStdString();
     }
-    f.Clic("Cmd_Tasto13");
+    f.Clic(Schiera::Tasto, TASTO_C);
     f.Digita("12");
     EXPECT_EQ(f.Registro(), "12");
     // From every control the map's keys and the menu shortcuts act; the window takes the focus.
-    for (QWidget* w : {f.Controllo("Cmd_Tasto7"), f.Controllo("Cmd_Par1"),
+    for (QWidget* w : {f.Controllo(Schiera::Tasto, 7), f.Controllo(Schiera::Par, PAR_B),
                        f.Controllo("Lst_Storico"), static_cast<QWidget*>(&f.finestra)}) {
         w->setFocus();
         f.Tasto(Qt::Key_Delete);
@@ -102,10 +109,10 @@ TEST(Tastiera, FuocoMappaEScorciatoie) {
     f.Lista()->setFocus();
     f.Tasto(Qt::Key_Up);
     EXPECT_EQ(f.Lista()->RigaCorrente(), ultima - 1);
-    f.Controllo("Cmd_Par0")->setFocus();
+    f.Controllo(Schiera::Par, PAR_R0)->setFocus();
     f.Tasto(Qt::Key_Tab);
-    EXPECT_EQ(f.Fuoco(), f.Controllo("Cmd_Par1"));
-    f.Controllo("Cmd_Tasto7")->setFocus();
+    EXPECT_EQ(f.Fuoco(), f.Controllo(Schiera::Par, PAR_B));
+    f.Controllo(Schiera::Tasto, 7)->setFocus();
     f.Tasto(Qt::Key_Space);
     // Masks are compared whole.
     f.Tasto(Qt::Key_Delete, Qt::ControlModifier);
@@ -130,7 +137,7 @@ TEST(Uscita, FineProgrammaECtrlXFinisconoIlCiclo) {
         return QCoreApplication::exec();
     };
     EXPECT_EQ(ciclo([&f] { f.Scegli("MenuFine"); }), 0);
-    for (QWidget* w : {f.Controllo("Lst_Storico"), f.Controllo("Cmd_Tasto3"),
+    for (QWidget* w : {f.Controllo("Lst_Storico"), f.Controllo(Schiera::Tasto, 3),
                        static_cast<QWidget*>(&f.finestra)}) {
         w->setFocus();
         EXPECT_EQ(ciclo([] { FinestraDiProva::Tasto(Qt::Key_X, Qt::ControlModifier); }), 0);
@@ -139,17 +146,17 @@ TEST(Uscita, FineProgrammaECtrlXFinisconoIlCiclo) {
 
 TEST(Parametri, ImmissioneERifiuto) {
     FinestraDiProva f;
-    const std::tuple<const char*, int, double, double, QStringList> casi[] = {
-        {"10000", 0, 10000, 3950, {"-> R0 = 10000.0"}},
-        {"3950", 1, 10000, 3950, {"-> B  = 3950.0"}},
-        {"0", 0, 0, 3950, {"R0 > 0 !", "-> R0 = 0.0"}},
-        {"Errore", 1, 10000, 0, {"B > 0 !", "-> B  = 0.0"}},
-        {"3,5", 1, 10000, 3, {"-> B  = 3.0"}}};
+    const std::tuple<const char*, qint16, double, double, QStringList> casi[] = {
+        {"10000", PAR_R0, 10000, 3950, {"-> R0 = 10000.0"}},
+        {"3950", PAR_B, 10000, 3950, {"-> B  = 3950.0"}},
+        {"0", PAR_R0, 0, 3950, {"R0 > 0 !", "-> R0 = 0.0"}},
+        {"Errore", PAR_B, 10000, 0, {"B > 0 !", "-> B  = 0.0"}},
+        {"3,5", PAR_B, 10000, 3, {"-> B  = 3.0"}}};
     for (const auto& [registro, indice, r0, b, righe] : casi) {
         ParametriCorrenti() = ParametriNTC{10000, 3950};
         f.ImpostaRegistro(registro);
         const int prima = f.Lista()->Conta();
-        f.Clic(QStringLiteral("Cmd_Par%1").arg(indice));
+        f.Clic(Schiera::Par, indice);
         EXPECT_EQ(std::pair(ParametriCorrenti().R0, ParametriCorrenti().B), std::pair(r0, b));
         EXPECT_EQ(f.Storico().mid(prima), righe) << registro;
         EXPECT_EQ(f.Registro(), "0");
@@ -157,15 +164,19 @@ TEST(Parametri, ImmissioneERifiuto) {
 }
 
 const ParametriNTC N{10000, 3950};
+constexpr qint16 OHM_C = OPERAZIONE_OHM_IN_C;
+constexpr qint16 C_OHM = OPERAZIONE_C_IN_OHM;
+constexpr qint16 C_F = OPERAZIONE_C_IN_F;
+constexpr qint16 C_K = OPERAZIONE_C_IN_K;
 
 // The register after a conversion is the value the line shows, or "Errore".
 void Converti(const Regione& regione,
-              std::initializer_list<std::tuple<ParametriNTC, const char*, int, const char*>> casi) {
+              std::initializer_list<std::tuple<const char*, qint16, const char*>> casi) {
     FinestraDiProva f(regione);
-    for (const auto& [parametri, registro, indice, riga] : casi) {
-        ParametriCorrenti() = parametri;
+    for (const auto& [registro, operazione, riga] : casi) {
+        ParametriCorrenti() = N;
         f.ImpostaRegistro(QString::fromUtf8(registro));
-        f.Clic(QStringLiteral("Cmd_Operazione%1").arg(indice));
+        f.Clic(Schiera::Operazione, operazione);
         EXPECT_EQ(f.UltimaRiga(), QString::fromUtf8(riga)) << registro;
         const QString atteso = QString::fromUtf8(riga).section(" = ", 1).section(" [", 0, 0);
         EXPECT_EQ(f.Registro(), atteso.contains('!') ? "Errore" : atteso) << registro;
@@ -175,27 +186,27 @@ void Converti(const Regione& regione,
 TEST(Conversioni, NelleDueRegioni) {
     // clang-format off
     Converti(Regione{".", ","}, {
-        {N, "25", 1, "25 [°C] = 10000.0 [Ohm]"},
-        {N, "1000", 0, "1000 [Ohm] = 87.71967429596 [°C]"},
-        {N, "37", 2, "37 [°C] = 98.6 [°F]"},
-        {N, "25.1", 3, "25.1 [°C] = 298.25000038147 [K]"},
-        {N, "0", 0, "0 [Ohm] = Errore"},
-        {N, "Errore", 0, "0 [Ohm] = Errore"},
-        {N, "-300", 1, "-300 [°C] = Errore"},
-        {N, "-273.16", 2, "-273.16 [°C] = Errore"},
-        {N, "-273.16", 3, "-273.16 [°C] = Errore"},
+        {"25", C_OHM, "25 [°C] = 10000.0 [Ohm]"},
+        {"1000", OHM_C, "1000 [Ohm] = 87.71967429596 [°C]"},
+        {"37", C_F, "37 [°C] = 98.6 [°F]"},
+        {"25.1", C_K, "25.1 [°C] = 298.25000038147 [K]"},
+        {"0", OHM_C, "0 [Ohm] = Errore"},
+        {"Errore", OHM_C, "0 [Ohm] = Errore"},
+        {"-300", C_OHM, "-300 [°C] = Errore"},
+        {"-273.16", C_F, "-273.16 [°C] = Errore"},
+        {"-273.16", C_K, "-273.16 [°C] = Errore"},
         // An unreadable register, or one beyond single precision, is a failure, not 0.
-        {N, "-", 2, "- [°C] = Errore"},
-        {N, "1E+39", 3, "1E+39 [°C] = Errore"}});
+        {"-", C_F, "- [°C] = Errore"},
+        {"1E+39", C_K, "1E+39 [°C] = Errore"}});
     // The register holds no grouping: a keyed point is the decimal point, as a result's comma.
     Converti(Regione{",", "."}, {
-        {N, "2.5", 2, "2.5 [°C] = 36,5 [°F]"},
-        {N, "25,0", 1, "25,0 [°C] = 10000,0 [Ohm]"},
-        {N, "697,51977298619", 0, "697,51977298619 [Ohm] = 99,99999987849 [°C]"},
-        {N, "-.5", 3, "-.5 [°C] = 272,65 [K]"},
-        {N, "25,0.", 2, "25,0. [°C] = Errore"},
-        {N, "1.234", 2, "1.234 [°C] = 34,22119994164 [°F]"}});
-    Converti(Regione{"\u066B", "\u066C"}, {{N, "36\u066B5", 3, "36\u066B5 [°C] = 309\u066B65 [K]"}});
+        {"2.5", C_F, "2.5 [°C] = 36,5 [°F]"},
+        {"25,0", C_OHM, "25,0 [°C] = 10000,0 [Ohm]"},
+        {"697,51977298619", OHM_C, "697,51977298619 [Ohm] = 99,99999987849 [°C]"},
+        {"-.5", C_K, "-.5 [°C] = 272,65 [K]"},
+        {"25,0.", C_F, "25,0. [°C] = Errore"},
+        {"1.234", C_F, "1.234 [°C] = 34,22119994164 [°F]"}});
+    Converti(Regione{"\u066B", "\u066C"}, {{"36\u066B5", C_K, "36\u066B5 [°C] = 309\u066B65 [K]"}});
     // clang-format on
 }
 
@@ -204,7 +215,7 @@ TEST(Conversioni, SiConcatenano) {
         FinestraDiProva f(r);
         f.Digita("10000r3950B25");
         f.Tasto(Qt::Key_F3);
-        f.Clic("Cmd_Operazione0");
+        f.Clic(Schiera::Operazione, OPERAZIONE_OHM_IN_C);
         const QString d = QString::fromStdString(r.decimale);
         EXPECT_EQ(f.UltimaRiga(), "10000" + d + "0 [Ohm] = 25" + d + "0 [°C]");
         f.Digita("5");
@@ -253,7 +264,7 @@ TEST(Scambio, CopiaIncollaECalcolatrice) {
     QApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
     f.Tasto(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f.Registro(), "77.0");
-    f.Clic("Cmd_Tasto12");
+    f.Clic(Schiera::Tasto, TASTO_CLEAR);
     f.Scegli("MenuCopia");
     EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasImage());
     EXPECT_EQ(f.Appunti(), "77.0");
@@ -294,7 +305,7 @@ TEST(File, SalvaApriAnnullaENonRiuscito) {
     f.Tasto(Qt::Key_F12, Qt::ShiftModifier);
     EXPECT_EQ(Contenuto(percorso), salvato);
     EXPECT_EQ(f.Lista()->Conta(), prima); // a save writes no line of its own
-    f.Clic("Cmd_Tasto16");
+    f.Clic(Schiera::Tasto, TASTO_RESET);
     f.Tasto(Qt::Key_F12, Qt::ControlModifier);
     EXPECT_EQ(f.Storico().mid(f.Lista()->Conta() - 4), PIENO);
     EXPECT_EQ(scelta.nomiProposti, (std::vector<QString>{"NoName", percorso}));

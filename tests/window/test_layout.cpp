@@ -15,19 +15,12 @@ int Px(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QString Nome(const Pulsante& p) {
-    const char* schiera = p.schiera == Schiera::Tasto ? "Cmd_Tasto"
-                          : p.schiera == Schiera::Par ? "Cmd_Par"
-                                                      : "Cmd_Operazione";
-    return QString::fromLatin1(schiera) + QString::number(p.indice);
-}
-
 TEST(Layout, OgniPulsanteDellaTabella) {
     FinestraDiProva f;
     QSet<QWidget*> visti;
     for (const Pulsante& p : PULSANTI) {
-        SCOPED_TRACE(Nome(p).toStdString());
-        auto* w = f.finestra.findChild<QPushButton*>(Nome(p));
+        SCOPED_TRACE(NomePulsante(p.schiera, p.indice).toStdString());
+        auto* w = f.finestra.findChild<QPushButton*>(NomePulsante(p.schiera, p.indice));
         ASSERT_NE(w, nullptr);
         visti.insert(w);
         EXPECT_EQ(w->parentWidget()->objectName(), p.inPicPar ? "Pic_Par" : "MainFormCliente");
@@ -80,7 +73,7 @@ TEST(Layout, CatenaDelTab) {
         "R0",   "B",        "Reset",    "Info",    "Clear",  "1",           "2",      "3",   "4",
         "5",    "6",        "7",        "8",       "9",      "0",           ".",      "+/-", "C",
         "Back", "Ohm > °C", "°C > Ohm", "°C > °F", "°C > K", "Lst_Storico", "Pic_Par"};
-    QWidget* w = f.Controllo("Cmd_Par0");
+    QWidget* w = f.Controllo(Schiera::Par, PAR_R0);
     QStringList catena;
     do {
         auto* pulsante = qobject_cast<QPushButton*>(w);
@@ -88,7 +81,7 @@ TEST(Layout, CatenaDelTab) {
         do {
             w = w->nextInFocusChain();
         } while (!(w->focusPolicy() & Qt::TabFocus));
-    } while (w != f.Controllo("Cmd_Par0") && catena.size() <= attesa.size());
+    } while (w != f.Controllo(Schiera::Par, PAR_R0) && catena.size() <= attesa.size());
     EXPECT_EQ(catena, attesa);
     for (const char* senzaFuoco : {"Display", "Img_Equazione", "LinPar0"}) {
         EXPECT_EQ(f.Controllo(senzaFuoco)->focusPolicy(), Qt::NoFocus) << senzaFuoco;

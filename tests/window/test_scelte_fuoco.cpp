@@ -40,7 +40,7 @@ TEST(Scelte, CopiaContaOgniRigaScelta) {
         },
     };
     for (const Scelta& scegli : scelte) {
-        f.Clic("Cmd_Tasto15"); // Info: the program's highlight is no pick
+        f.Clic(Schiera::Tasto, TASTO_INFO); // the program's highlight is no pick
         f.Tasto(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(f.Appunti(), "77.0");
         f.Lista()->setFocus();
@@ -86,7 +86,7 @@ TEST(Storico, OgniRigaSiLeggeInteraNelPiccoloCarattereDellInterfaccia) {
     EXPECT_GE(cella.left() + metriche.horizontalAdvance(lunga), 0);
     EXPECT_LE(cella.left() + metriche.horizontalAdvance(lunga), f.Lista()->viewport()->width());
     // Emptied, the list is as wide as its lines again.
-    f.Clic("Cmd_Tasto12");
+    f.Clic(Schiera::Tasto, TASTO_CLEAR);
     EXPECT_TRUE(QTest::qWaitFor([barra] { return !barra->isVisible(); }));
 }
 
@@ -95,7 +95,7 @@ TEST(Fuoco, IlCicloDelTab) {
     FinestraDiProva f;
     f.Controllo("Pic_Par")->setFocus();
     f.Tasto(Qt::Key_Tab);
-    EXPECT_EQ(f.Fuoco(), f.Controllo("Cmd_Par0"));
+    EXPECT_EQ(f.Fuoco(), f.Controllo(Schiera::Par, PAR_R0));
     f.Tasto(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(f.Fuoco(), f.Controllo("Pic_Par"));
     f.Tasto(Qt::Key_Backtab, Qt::ShiftModifier);

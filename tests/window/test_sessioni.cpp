@@ -20,7 +20,7 @@ void Esegui(FinestraDiProva& f, const QString& azioni) {
         const QString nome = azioni.mid(i + 1, fine - i - 1);
         i = fine;
         if (nome == "K") {
-            f.Clic("Cmd_Operazione3"); // "°C > K" has its button only
+            f.Clic(Schiera::Operazione, OPERAZIONE_C_IN_K); // it has its button only
         } else if (nome == "Canc") {
             f.Tasto(Qt::Key_Delete);
         } else {
