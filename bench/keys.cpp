@@ -1,7 +1,7 @@
 // Time per key and per conversion handled by the main window, through real key events
 // (offscreen), with an empty history and with 100 000 history lines.
 #include "core/parametri_ntc.h"
-#include "window/avvio.h"
+#include "resources/avvio.h"
 #include "window/lista_storico.h"
 #include "window/main_form.h"
 #include "window/servizi.h"

@@ -1,4 +1,4 @@
-#include "window/avvio.h"
+#include "resources/avvio.h"
 #include "window/guardia_schermo.h"
 #include "window/main_form.h"
 #include "window/servizi.h"

@@ -24,13 +24,13 @@ public:
 
 namespace {
 
-TEST(ComponiVersioneTest, MinoreERevisioneStannoAffiancati) {
+TEST(ComponiVersione, MinoreERevisioneStannoAffiancati) {
     EXPECT_EQ(ComponiVersione(1, 0, 1).toStdString(), "Versione 1.01");
     EXPECT_EQ(ComponiVersione(1, 10, 0).toStdString(), "Versione 1.100");
     EXPECT_EQ(ComponiVersione(2, 3, 12).toStdString(), "Versione 2.312");
 }
 
-TEST(RisorseTest, OgniImmagineNellaSuaMisuraELaCopiaAt2xADensitaDoppia) {
+TEST(Risorse, OgniImmagineNellaSuaMisuraELaCopiaAt2xADensitaDoppia) {
     const std::pair<const char*, QSize> immagini[] = {
         {":/icone/libro_16.png", {16, 16}},        {":/icone/libro_32.png", {32, 32}},
         {":/icone/libro_48.png", {48, 48}},        {":/icone/libro_64.png", {64, 64}},
@@ -51,9 +51,9 @@ TEST(RisorseTest, OgniImmagineNellaSuaMisuraELaCopiaAt2xADensitaDoppia) {
     }
 }
 
-class AboutTest : public testing::Test {
+class FinestraAbout : public testing::Test {
 protected:
-    AboutTest() { sostituto.show(); }
+    FinestraAbout() { sostituto.show(); }
 
     template <typename T = QWidget> T* Controllo(const char* nome) {
         T* trovato = about.findChild<T*>(QString::fromLatin1(nome));
@@ -66,7 +66,7 @@ protected:
     Frm_About about{&sostituto};
 };
 
-TEST_F(AboutTest, SiApreSullaPrincipaleDisabilitataESiChiudeInOgniModo) {
+TEST_F(FinestraAbout, SiApreSullaPrincipaleDisabilitataESiChiudeInOgniModo) {
     auto* versione = Controllo<QLabel>("lblVersion");
     about.Apri();
     EXPECT_EQ(versione->text(), QStringLiteral(VERSIONE_ATTESA));
@@ -92,7 +92,7 @@ TEST_F(AboutTest, SiApreSullaPrincipaleDisabilitataESiChiudeInOgniModo) {
     EXPECT_EQ(versione->text(), QStringLiteral("segno"));
 }
 
-TEST_F(AboutTest, TitoloMisuraTestiEIndirizzo) {
+TEST_F(FinestraAbout, TitoloMisuraTestiEIndirizzo) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Informazioni su..."));
     EXPECT_TRUE(about.minimumSize() == QSize(413, 219) && about.maximumSize() == QSize(413, 219));
     about.Apri(); // the texts are set when the window is loaded
@@ -122,7 +122,7 @@ TEST_F(AboutTest, TitoloMisuraTestiEIndirizzo) {
     EXPECT_EQ(indirizzo->geometry(), QRect(QPoint(8, 200), indirizzo->sizeHint()));
 }
 
-TEST_F(AboutTest, LIndirizzoSiSottolineaAlPassaggioEApreMailtoAlClicSinistro) {
+TEST_F(FinestraAbout, LIndirizzoSiSottolineaAlPassaggioEApreMailtoAlClicSinistro) {
     RaccoglitoreUrl raccoglitore;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &raccoglitore, "Apri");
     about.Apri();

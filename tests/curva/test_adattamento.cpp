@@ -1,6 +1,6 @@
 #include "curva/grafico_curva.h"
 #include "curva/pannello_adattamento.h"
-#include "regioni.h"
+#include "tests/curva/regioni.h"
 
 #include <QApplication>
 #include <QClipboard>

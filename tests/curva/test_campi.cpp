@@ -1,6 +1,6 @@
 #include "curva/campi_regione.h"
 #include "curva/punti_incollati.h"
-#include "regioni.h"
+#include "tests/curva/regioni.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "modelli/beta_tra.h"
 #include "profilo/file_ntc.h"
-#include "regioni.h"
+#include "tests/curva/regioni.h"
 
 #include <QComboBox>
 #include <QFile>

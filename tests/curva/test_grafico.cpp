@@ -1,5 +1,5 @@
 #include "curva/grafico_curva.h"
-#include "regioni.h"
+#include "tests/curva/regioni.h"
 
 #include <QDir>
 #include <QFile>

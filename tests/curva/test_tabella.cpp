@@ -1,6 +1,6 @@
 #include "curva/modello_righe.h"
 #include "ntc/comando.h"
-#include "regioni.h"
+#include "tests/curva/regioni.h"
 
 #include <QComboBox>
 #include <gtest/gtest.h>

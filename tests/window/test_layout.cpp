@@ -1,7 +1,7 @@
 // The main window against its button table, and what must hold whatever the table says:
 // everything inside the client area, nothing overlapping, the tab chain, the menu tree.
 #include "tests/window/finestra_di_prova.h"
-#include "window/avvio.h"
+#include "resources/avvio.h"
 #include "window/tabella_pulsanti.h"
 
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "window/avvio.h"
+#include "resources/avvio.h"
 
 #include <QCoreApplication>
 #include <QFont>
