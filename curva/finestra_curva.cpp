@@ -28,7 +28,7 @@ struct DescrizioneCampo {
 };
 
 // Label, accessible name and first value of each field, in the order of FinestraCurva::Campo.
-constexpr std::array<DescrizioneCampo, FinestraCurva::NUMERO_CAMPI> CAMPI{{
+constexpr std::array<DescrizioneCampo, FinestraCurva::NumeroCampi> CAMPI{{
     {"R&0 (Ω):", "R0 in ohm", "10000"},
     {"&B (K):", "B in kelvin", "3950"},
     {"T&0 (°C):", "T0 in gradi Celsius", "25"},
@@ -169,7 +169,7 @@ QWidget* FinestraCurva::CreaModulo() {
     colonna->addWidget(riquadroModello);
     colonna->addWidget(gruppo(QStringLiteral("Intervallo"), CampoInizio, CampoSerie));
     colonna->addWidget(riquadroPartitore);
-    colonna->addWidget(gruppo(QStringLiteral("Tolleranza"), CampoTolleranzaR25, NUMERO_CAMPI));
+    colonna->addWidget(gruppo(QStringLiteral("Tolleranza"), CampoTolleranzaR25, NumeroCampi));
     colonna->addStretch();
     return modulo;
 }

@@ -52,7 +52,7 @@ public:
         CampoBit,
         CampoTolleranzaR25,
         CampoTolleranzaB,
-        NUMERO_CAMPI
+        NumeroCampi
     };
     enum class TipoModello { Beta, SteinhartHart, Esteso, Tabella };
     // The table exports of the menu, in its order.
@@ -63,7 +63,7 @@ public:
         EsportaMarlin,
         EsportaKlipper,
         EsportaEsphome,
-        NUMERO_ESPORTAZIONI
+        NumeroEsportazioni
     };
 
     explicit FinestraCurva(const QLocale& regione, QWidget* genitore = nullptr);
@@ -114,7 +114,7 @@ private:
     void EseguiVista(int indice);
 
     QLocale regione_;
-    std::array<QLineEdit*, NUMERO_CAMPI> txtCampi_{};
+    std::array<QLineEdit*, NumeroCampi> txtCampi_{};
     QComboBox* cmbTipo_ = nullptr;
     QComboBox* cmbVerso_ = nullptr;
     QStackedWidget* stkParametri_ = nullptr;

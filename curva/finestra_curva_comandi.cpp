@@ -53,7 +53,7 @@ struct VoceEsportazione {
 };
 
 // In the order of FinestraCurva::Esportazione; "Copia" follows them.
-const std::array<VoceEsportazione, FinestraCurva::NUMERO_ESPORTAZIONI + 1> VOCI_TABELLA{{
+const std::array<VoceEsportazione, FinestraCurva::NumeroEsportazioni + 1> VOCI_TABELLA{{
     {{"Esporta &CSV…", QKeySequence(Qt::CTRL | Qt::Key_E)}, "CSV (*.csv)", "csv"},
     {{"Esporta &JSON…", QKeySequence(Qt::CTRL | Qt::Key_J)}, "JSON (*.json)", "json"},
     {{"Esporta intestazione &C…", QKeySequence(Qt::CTRL | Qt::Key_H)}, "C (*.h)", "h"},
@@ -100,7 +100,7 @@ void FinestraCurva::CreaMenu() {
         aggiungi(menuFile, VOCI_FILE.at(static_cast<size_t>(i)), i, &FinestraCurva::EseguiFile);
     }
     QMenu* menuTabella = menuBar()->addMenu(QStringLiteral("&Tabella"));
-    for (int i = 0; i <= NUMERO_ESPORTAZIONI; ++i) {
+    for (int i = 0; i <= NumeroEsportazioni; ++i) {
         aggiungi(menuTabella, VOCI_TABELLA.at(static_cast<size_t>(i)).voce, i,
                  &FinestraCurva::EseguiEsportazione);
     }
@@ -157,7 +157,7 @@ void FinestraCurva::EseguiFile(int indice) {
 }
 
 void FinestraCurva::EseguiEsportazione(int indice) {
-    if (indice == NUMERO_ESPORTAZIONI) {
+    if (indice == NumeroEsportazioni) {
         QApplication::clipboard()->setText(modRighe_->TestoSeparatoDaTabulazioni());
         MostraStato(QStringLiteral("Tabella copiata negli appunti"));
         return;
@@ -192,7 +192,7 @@ Esito<std::string> FinestraCurva::TestoEsportazione(Esportazione esportazione) c
     if (!modello_) {
         return Esito<std::string>::Errore(Stato().toStdString());
     }
-    constexpr std::array<FormatoTabella, NUMERO_ESPORTAZIONI> FORMATI{
+    constexpr std::array<FormatoTabella, NumeroEsportazioni> FORMATI{
         FormatoTabella::Csv,    FormatoTabella::Json,    FormatoTabella::C,
         FormatoTabella::Marlin, FormatoTabella::Klipper, FormatoTabella::Esphome};
     FormatoTabella formato = FORMATI.at(static_cast<size_t>(esportazione));
