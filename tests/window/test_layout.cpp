@@ -1,7 +1,7 @@
 // The main window against its button table, and what must hold whatever the table says:
 // everything inside the client area, nothing overlapping, the tab chain, the menu tree.
-#include "tests/window/finestra_di_prova.h"
 #include "resources/avvio.h"
+#include "tests/window/finestra_di_prova.h"
 #include "window/tabella_pulsanti.h"
 
 #include <QMenu>
@@ -66,23 +66,29 @@ TEST(Layout, DentroLAreaESenzaSovrapposizioni) {
 }
 
 // Tab runs through the parameters, the housekeeping keys, the keypad, the conversions, the
-// list and the picture box, and from there back to "R0"; nothing else takes the focus.
+// list and the picture box, and from there back to "R0", Shift+Tab the other way; nothing
+// else takes the focus.
 TEST(Layout, CatenaDelTab) {
     FinestraDiProva f;
     const QStringList attesa = {
         "R0",   "B",        "Reset",    "Info",    "Clear",  "1",           "2",      "3",   "4",
         "5",    "6",        "7",        "8",       "9",      "0",           ".",      "+/-", "C",
         "Back", "Ohm > °C", "°C > Ohm", "°C > °F", "°C > K", "Lst_Storico", "Pic_Par"};
-    QWidget* w = f.Controllo(Schiera::Par, PAR_R0);
+    // Tab itself, so that the window or a control outside the chain would show as a stop.
+    f.Controllo(Schiera::Par, PAR_R0)->setFocus();
     QStringList catena;
-    do {
+    for (qsizetype i = 0; i < attesa.size(); ++i) {
+        QWidget* w = f.Fuoco();
         auto* pulsante = qobject_cast<QPushButton*>(w);
-        catena << (pulsante != nullptr ? pulsante->text() : w->objectName());
-        do {
-            w = w->nextInFocusChain();
-        } while (!(w->focusPolicy() & Qt::TabFocus));
-    } while (w != f.Controllo(Schiera::Par, PAR_R0) && catena.size() <= attesa.size());
+        catena << (w == nullptr ? "-" : pulsante != nullptr ? pulsante->text() : w->objectName());
+        f.Tasto(Qt::Key_Tab);
+    }
     EXPECT_EQ(catena, attesa);
+    EXPECT_EQ(f.Fuoco(), f.Controllo(Schiera::Par, PAR_R0));
+    f.Tasto(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(f.Fuoco(), f.Controllo("Pic_Par"));
+    f.Tasto(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(f.Fuoco(), f.Controllo("Lst_Storico"));
     for (const char* senzaFuoco : {"Display", "Img_Equazione", "LinPar0"}) {
         EXPECT_EQ(f.Controllo(senzaFuoco)->focusPolicy(), Qt::NoFocus) << senzaFuoco;
     }

@@ -1,5 +1,5 @@
-// What a user expects of the history list, the focus and the About window beyond the
-// buttons' own work: picks that Copy counts, readable lines, the Tab cycle.
+// What a user expects of the history list and the About window beyond the buttons' own
+// work: picks that Copy counts, readable lines, no closing under the About window.
 #include "tests/window/finestra_di_prova.h"
 
 #include <QScrollBar>
@@ -88,18 +88,6 @@ TEST(Storico, OgniRigaSiLeggeInteraNelPiccoloCarattereDellInterfaccia) {
     // Emptied, the list is as wide as its lines again.
     f.Clic(Schiera::Tasto, TASTO_CLEAR);
     EXPECT_TRUE(QTest::qWaitFor([barra] { return !barra->isVisible(); }));
-}
-
-// After the picture box the focus goes back to "R0"; the window itself is no stop.
-TEST(Fuoco, IlCicloDelTab) {
-    FinestraDiProva f;
-    f.Controllo("Pic_Par")->setFocus();
-    f.Tasto(Qt::Key_Tab);
-    EXPECT_EQ(f.Fuoco(), f.Controllo(Schiera::Par, PAR_R0));
-    f.Tasto(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(f.Fuoco(), f.Controllo("Pic_Par"));
-    f.Tasto(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(f.Fuoco(), f.Controllo("Lst_Storico"));
 }
 
 // While the About window is shown, a close request of the main window is ignored.
