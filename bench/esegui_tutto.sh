@@ -17,7 +17,7 @@ echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(uname -r)"
 
 echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb)"
 "$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
-    "$rilascio/window/brevanto" "$rilascio/bench/finestra_vuota" \
+    "$rilascio/finestra/brevanto" "$rilascio/bench/finestra_vuota" \
     "$rilascio/bench/finestra_etichetta" 31 "$rilascio/curva/brevanto-curva"
 
 echo "== brevanto-ntc (median of 101 runs each, in turn)"
@@ -40,7 +40,7 @@ cartella=$(mktemp -d)
 trap 'rm -rf "$cartella"' EXIT
 for bersaglio in tests/core/fuzz_testi_numerici:tests/core/corpus \
     tests/profilo/fuzz_file_ntc:tests/profilo/corpus \
-    tests/exchange/fuzz_incolla:tests/exchange/corpus \
+    tests/scambio/fuzz_incolla:tests/scambio/corpus \
     tests/modelli/fuzz_tabella_csv:tests/modelli/corpus \
     tests/ntc/fuzz_argomenti_ntc:tests/ntc/corpus; do
     programma=$fuzz/${bersaglio%%:*}

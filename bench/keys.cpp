@@ -1,10 +1,10 @@
 // Time per key and per conversion handled by the main window, through real key events
 // (offscreen), with an empty history and with 100 000 history lines.
 #include "core/parametri_ntc.h"
-#include "resources/avvio.h"
-#include "window/lista_storico.h"
-#include "window/main_form.h"
-#include "window/servizi.h"
+#include "finestra/lista_storico.h"
+#include "finestra/main_form.h"
+#include "finestra/servizi.h"
+#include "risorse/avvio.h"
 
 #include <QApplication>
 #include <QLabel>

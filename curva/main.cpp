@@ -1,5 +1,5 @@
 #include "curva/finestra_curva.h"
-#include "resources/avvio.h"
+#include "risorse/avvio.h"
 
 #include <QApplication>
 

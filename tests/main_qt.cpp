@@ -1,6 +1,6 @@
 // GoogleTest entry for the widget tests: one application for the whole program, with the
 // faces the program substitutes, offscreen unless a test run names a platform.
-#include "resources/avvio.h"
+#include "risorse/avvio.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

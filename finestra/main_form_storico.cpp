@@ -1,0 +1,29 @@
+// The history list: the parameter summary and the coded lines.
+#include "finestra/main_form.h"
+
+#include "core/parametri_ntc.h"
+#include "finestra/lista_storico.h"
+#include "finestra/righe_storico.h"
+
+void MainForm::MostraParametri(qint16 flag) {
+    if (flag == SVUOTA_PRIMA) {
+        lstStorico_->Svuota();
+    }
+    const int righe = lstStorico_->Conta();
+    if (righe > 0 && !lstStorico_->Riga(righe - 1).isEmpty()) {
+        lstStorico_->Aggiungi(QString());
+    }
+    for (const QString& riga : BloccoParametri(ParametriCorrenti(), regione_)) {
+        lstStorico_->Aggiungi(riga);
+    }
+    lstStorico_->SelezionaUltima();
+}
+
+void MainForm::ScriviStorico(qint16 codice, double valore) {
+    const auto riga = RigaStorico(codice, valore, Registro(), ParametriCorrenti(), regione_);
+    if (!riga) {
+        return;
+    }
+    lstStorico_->Aggiungi(*riga);
+    lstStorico_->SelezionaUltima();
+}

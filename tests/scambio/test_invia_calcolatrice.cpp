@@ -1,0 +1,167 @@
+#include "scambio/invia_calcolatrice.h"
+#include "scambio/scelta_calcolatrice.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
+    const Regione punto{".", ","};
+    const struct {
+        const char* registro;
+        const char* apice;    // gnome-calculator's command line
+        const char* matecalc; // keys, "^e" for Ctrl+E, keypad keys in brackets
+        const char* xcalc;
+        const char* galculator;
+    } casi[] = {
+        {"25", "25", "[25]", "[25]", "25"},
+        {"-25", "-25", "-[25]", "[25]n", "0-25\r"},
+        {"-.5", "-0.5", "-[0.5]", "[0.5]n", "0-0.5\r"},
+        {"1E+20", "1×10²⁰", "[1]^e20", "[1*10]^[20]\r", "1*10000000000*10000000000\r"},
+        {"-1.5E-07", "-1.5×10⁻⁷", "-[1.5]^e-7", "[1.5]n[/10]^[7]\r", "0-1.5/10000000\r"},
+        {"2E+00", "2", "[2]", "[2]", "2"},
+        {"1,234.5", "1234.5", "[1234.5]", "[1234.5]", "1234.5"},
+    };
+    const auto scrivi = [](const std::vector<Tasto>& tasti) {
+        std::string testo;
+        bool tastierino = false;
+        for (const Tasto& t : tasti) {
+            if (t.tastierino != tastierino) {
+                testo += t.tastierino ? "[" : "]";
+                tastierino = t.tastierino;
+            }
+            testo += t.controllo ? "^" : "";
+            testo += static_cast<char>(t.carattere);
+        }
+        return testo + (tastierino ? "]" : "");
+    };
+    for (const auto& caso : casi) {
+        const auto numero = ScomponiNumeroLocale(caso.registro, punto);
+        ASSERT_TRUE(numero) << caso.registro;
+        EXPECT_EQ(ScriviPerArgomento(*numero, ModoScrittura::Apice, "."), caso.apice);
+        EXPECT_EQ(scrivi(TastiPer(*numero, ModoScrittura::MateCalc)), caso.matecalc);
+        EXPECT_EQ(scrivi(TastiPer(*numero, ModoScrittura::Xcalc)), caso.xcalc);
+        EXPECT_EQ(scrivi(TastiPer(*numero, ModoScrittura::Galculator)), caso.galculator);
+    }
+    const auto virgola = ScomponiNumeroLocale("-12,5E+3", {",", "."});
+    ASSERT_TRUE(virgola);
+    EXPECT_EQ(ScriviPerArgomento(*virgola, ModoScrittura::Testo, ","), "-12,5E+3");
+    EXPECT_EQ(scrivi(TastiPer(*virgola, ModoScrittura::MateCalc)), "-[12.5]^e3");
+}
+
+TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
+    using enum SessioneGrafica;
+    using enum ConsegnaNumero;
+    const struct {
+        SessioneGrafica sessione;
+        ConsegnaNumero consegna;
+        std::set<std::string> installati;
+        std::string programma; // empty: none is chosen
+        std::vector<std::string> argomenti;
+    } casi[] = {
+        {X11, AllAvvio, {"xcalc", "gnome-calculator"}, "gnome-calculator", {"--equation=-25"}},
+        {X11, AllAvvio, {"kcalc", "qalculate-qt"}, "qalculate-qt", {" -25"}},
+        {X11, AllAvvio, {"qalculate-qt", "qalculate-gtk"}, "qalculate-qt", {" -25"}},
+        {X11, AllAvvio, {"qalculate-gtk", "galculator"}, "qalculate-gtk", {" -25"}},
+        {X11, DaDigitare, {"galculator", "mate-calc"}, "galculator", {}},
+        {X11, DaDigitare, {"mate-calc", "xcalc"}, "mate-calc", {}},
+        {X11, DaDigitare, {"xcalc"}, "xcalc", {}},
+        {Wayland, AllAvvio, {"kcalc", "qalculate-qt"}, "qalculate-qt", {" -25"}},
+        {Wayland, Impossibile, {"galculator", "xcalc"}, "galculator", {}},
+        {X11, {}, {}, "", {}},
+    };
+    for (const auto& caso : casi) {
+        const auto trova = [&caso](const std::string& p) {
+            return caso.installati.contains(p) ? "/usr/bin/" + p : std::string();
+        };
+        const auto comando = ScegliCalcolatrice(CandidatiPredefiniti(), caso.sessione, trova,
+                                                *ScomponiNumeroLocale("-25", {}), ".");
+        ASSERT_EQ(comando.has_value(), !caso.programma.empty()) << caso.programma;
+        if (comando) {
+            EXPECT_EQ(std::tie(comando->programma, comando->argomenti, comando->consegna),
+                      std::tuple("/usr/bin/" + caso.programma, caso.argomenti, caso.consegna));
+        }
+    }
+}
+
+// The platform as the command sees it; the window comes up at check number finestraAl + 1.
+class PiattaformaFinta : public PiattaformaCalcolatrice {
+public:
+    std::optional<AvvioCalcolatrice> Avvia(const std::string& testo) override {
+        avviati.push_back(testo);
+        return avvio;
+    }
+    bool FinestraAttiva(std::int64_t processo) override {
+        EXPECT_EQ(processo, avvio->processo);
+        attiva = ++controlli > finestraAl && finestraAl >= 0;
+        return attiva;
+    }
+    bool Digita(std::int64_t processo, const std::string& testo) override {
+        EXPECT_TRUE(attiva && processo == avvio->processo) << "typed into an inactive window";
+        digitati.push_back(testo);
+        return true;
+    }
+
+    std::optional<AvvioCalcolatrice> avvio = AvvioCalcolatrice{42, ConsegnaNumero::DaDigitare};
+    int finestraAl = 0; // -1: never
+    bool attiva = false;
+    int controlli = 0;
+    std::vector<std::string> avviati, digitati;
+};
+
+TEST(InvioCalcolatrice, AvvioAttesaDellaFinestraEConsegna) {
+    using enum ConsegnaNumero;
+    const struct {
+        std::optional<AvvioCalcolatrice> avvio;
+        int finestraAl;
+        bool consegnato;
+        int controlli; // -1: until the wait is over
+        std::vector<std::string> digitati;
+    } casi[] = {
+        {AvvioCalcolatrice{42, DaDigitare}, 3, true, 4, {"1E+20"}},
+        {AvvioCalcolatrice{42, DaDigitare}, -1, false, -1, {}},
+        {std::nullopt, 0, false, 0, {}},
+        {AvvioCalcolatrice{42, AllAvvio}, 0, true, 0, {}},
+        {AvvioCalcolatrice{42, Impossibile}, 0, false, 0, {}},
+    };
+    for (const auto& caso : casi) {
+        auto piattaforma = std::make_unique<PiattaformaFinta>();
+        PiattaformaFinta& finta = *piattaforma;
+        finta.avvio = caso.avvio;
+        finta.finestraAl = caso.finestraAl;
+        InviaCalcolatrice comando(std::move(piattaforma), {".", ","}, nullptr, 300ms, 10ms);
+        QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
+        comando.Invia("1E+20");
+        EXPECT_EQ(finta.avviati, std::vector<std::string>{"1E+20"});
+        ASSERT_TRUE(concluso.count() == 1 || concluso.wait(2000));
+        EXPECT_EQ(concluso.at(0).at(0).toBool(), caso.consegnato);
+        const int controlliAllaFine = finta.controlli;
+        QTest::qWait(100);
+        EXPECT_EQ(concluso.count(), 1);
+        EXPECT_EQ(finta.controlli, controlliAllaFine) << "kept looking after the end";
+        EXPECT_TRUE(caso.controlli < 0 ? finta.controlli >= 10 : finta.controlli == caso.controlli)
+            << finta.controlli << " checks for the window";
+        EXPECT_EQ(finta.digitati, caso.digitati);
+    }
+}
+
+TEST(InvioCalcolatrice, SoloUnNumeroDellaRegioneEOgniVoltaUnaCalcolatriceNuova) {
+    auto piattaforma = std::make_unique<PiattaformaFinta>();
+    PiattaformaFinta& finta = *piattaforma;
+    InviaCalcolatrice comando(std::move(piattaforma), {",", "."}, nullptr, 300ms, 10ms);
+    QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
+    for (const char* registro : {"12,5", "Errore", "-", "", "12,5,3", "(2)", "-3", "12.5"}) {
+        comando.Invia(registro);
+    }
+    EXPECT_EQ(finta.avviati, (std::vector<std::string>{"12,5", "-3", "12.5"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return concluso.count() == 3; }, 2000));
+    EXPECT_EQ(finta.digitati, (std::vector<std::string>{"12,5", "-3", "12.5"}));
+}
+
+} // namespace

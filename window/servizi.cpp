@@ -1,7 +1,0 @@
-#include "window/servizi.h"
-
-#include "files/scelta_file_qt.h"
-
-Servizi ServiziDiSistema(const Regione& regione) {
-    return Servizi{CreaPiattaformaCalcolatrice(regione), std::make_unique<SceltaFileQt>()};
-}
