@@ -1,10 +1,11 @@
 #include "core/conversioni.h"
 
+#include "core/beta.h"
+#include "core/kelvin.h"
+
 #include <cmath>
 
 namespace {
-
-constexpr double ZERO_ASSOLUTO = -273.15;
 
 // Which sentinel a failed computation reports depends only on the parameters.
 double SentinellaPer(const ParametriNTC& p) {
@@ -17,55 +18,28 @@ double SentinellaPer(const ParametriNTC& p) {
     return ERRORE_CALCOLO;
 }
 
-bool Fallito(double passo) {
-    return !std::isfinite(passo);
-}
+// The calculator's R0 is the resistance at 25 °C.
+constexpr double T0 = 25;
 
 } // namespace
 
 double CalcolaOhm(const ParametriNTC& p, double t) {
-    // Without R0 or B the formula would report a made-up resistance.
-    if (!(p.R0 > 0) || p.B == 0) {
-        return SentinellaPer(p);
-    }
-    // Below absolute zero the formula still gives a tiny positive number: not a result.
-    if (t < ZERO_ASSOLUTO) {
-        return SentinellaPer(p);
-    }
-    const double k0 = 1 / (273.15 + 25);
-    const double k = 1 / (273.15 + t);
-    const double e = (k - k0) * p.B;
-    const double r = p.R0 * std::exp(e);
-    if (Fallito(k) || Fallito(e) || Fallito(r)) {
-        return SentinellaPer(p);
-    }
-    return r;
+    return ResistenzaBeta(p.R0, p.B, T0, t).value_or(SentinellaPer(p));
 }
 
 double CalcolaTemperatura(const ParametriNTC& p, double r) {
-    if (!(r > 0 && p.R0 > 0 && p.B != 0)) {
-        return SentinellaPer(p);
-    }
-    const double q = std::log(r / p.R0) / p.B;
-    const double k0 = 1 / (273.15 + 25);
-    const double k = q + k0;
-    const double t = 1 / k - 273.15;
-    // Beyond the pole of the formula the result would lie below absolute zero.
-    if (Fallito(q) || Fallito(k) || Fallito(t) || t < ZERO_ASSOLUTO) {
-        return SentinellaPer(p);
-    }
-    return t;
+    return TemperaturaBeta(p.R0, p.B, T0, r).value_or(SentinellaPer(p));
 }
 
 double ConvertiTemperatura(double t, std::string_view unita) {
-    if (t < ZERO_ASSOLUTO) {
+    if (t < -ZERO_CELSIUS_K) {
         return ERRORE_CALCOLO;
     }
     double risultato = 0;
     if (unita == "F") {
         risultato = (9.0 / 5.0) * t + 32;
     } else if (unita == "K") {
-        risultato = t + 273.15;
+        risultato = t + ZERO_CELSIUS_K;
     }
-    return Fallito(risultato) ? ERRORE_CALCOLO : risultato;
+    return std::isfinite(risultato) ? risultato : ERRORE_CALCOLO;
 }

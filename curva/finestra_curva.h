@@ -1,11 +1,11 @@
 #pragma once
 
+#include "calcoli/formato_tabella.h"
+#include "calcoli/griglia.h"
+#include "calcoli/partitore_adc.h"
 #include "modelli/esito.h"
-#include "modelli/file_modello.h"
 #include "modelli/modello_tabella.h"
-#include "ntc/formati.h"
-#include "ntc/modello_adattato.h"
-#include "ntc/partitore_da_opzioni.h"
+#include "modelli/registro_modelli.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class GraficoCurva;
 class ModelloRighe;
@@ -31,19 +32,8 @@ class QTableView;
 class FinestraCurva : public QMainWindow {
     Q_OBJECT
 public:
-    // The fields, in the order of the form.
+    // The fields beside the model's coefficients, in the order of the form.
     enum Campo {
-        CampoR0,
-        CampoB,
-        CampoT0,
-        CampoA,
-        CampoBSteinhartHart,
-        CampoC,
-        CampoA1,
-        CampoB1,
-        CampoC1,
-        CampoD1,
-        CampoRrif,
         CampoInizio,
         CampoFine,
         CampoPasso,
@@ -54,23 +44,18 @@ public:
         CampoTolleranzaB,
         NumeroCampi
     };
-    enum class TipoModello { Beta, SteinhartHart, Esteso, Tabella };
-    // The table exports of the menu, in its order.
-    enum Esportazione {
-        EsportaCsv,
-        EsportaJson,
-        EsportaC,
-        EsportaMarlin,
-        EsportaKlipper,
-        EsportaEsphome,
-        NumeroEsportazioni
-    };
+    // The model kinds of the registry, by their index, and after them the maker's table.
+    static constexpr std::size_t TIPO_TABELLA = NUMERO_TIPI;
 
     explicit FinestraCurva(const QLocale& regione, QWidget* genitore = nullptr);
     ~FinestraCurva() override;
 
     QLineEdit* Casella(Campo campo) const { return txtCampi_.at(campo); }
-    void ScegliTipo(TipoModello tipo);
+    // The field of a kind's coefficient, by the registry's indices.
+    QLineEdit* Coefficiente(std::size_t tipo, std::size_t coefficiente) const {
+        return txtCoefficienti_.at(tipo).at(coefficiente);
+    }
+    void ScegliTipo(std::size_t tipo);
     GraficoCurva* GraficoDellaCurva() const { return grfCurva_; }
     GraficoCurva* GraficoDellErrore() const { return grfErrore_; }
     PannelloAdattamento* Adattamento() const { return pnlAdattamento_; }
@@ -78,43 +63,56 @@ public:
     QString Stato() const;
     // A field's number by the region's rules; empty when it is not one.
     std::optional<double> Numero(Campo campo) const;
+    std::optional<double> Numero(const QLineEdit* campo) const;
 
     // Each returns an empty text when done, else what went wrong, in Italian.
     QString ApriTabellaCostruttore(const QString& percorso);
     QString LeggiPuntiDaCsv(const QString& percorso);
-    QString EsportaTabella(Esportazione esportazione, const QString& percorso);
+    QString EsportaTabella(const FormatoTabella& formato, const QString& percorso);
     QString EsportaImmagine(const QString& percorso);
     // The bytes of an export, as brevanto-ntc tabella writes them.
-    Esito<std::string> TestoEsportazione(Esportazione esportazione) const;
+    Esito<std::string> TestoEsportazione(const FormatoTabella& formato) const;
 
     // .ntc parameter files, through the calculator's private-profile layer.
     QString ApriParametri(const QString& percorso);
     QString SalvaParametri(const QString& percorso);
 
-    // Puts a fitted model into the fields.
-    void UsaModello(const ModelloAdattato& modello);
+    // Puts a model's parameters into the fields and redraws.
     void MettiParametri(const ParametriModello& parametri);
 
     // Builds the model, grid and divider from the fields, and redraws every view.
     void Ricalcola();
 
+private slots:
+    void ChiediApriParametri();
+    void ChiediSalvaParametri();
+    void ChiediApriTabella();
+    void ChiediLeggiPunti();
+    void ChiediEsportaPng();
+    void ChiediEsportaSvg();
+    void CopiaTabella();
+    void MostraInformazioni();
+
 private:
     void CreaMenu();
     QWidget* CreaModulo();
+    QString ChiediPercorso(const QString& titolo, const QString& filtro, bool salva,
+                           const QString& estensione);
+    void ChiediEsportazione(const FormatoTabella& formato, const QString& titolo);
+    void MostraVista(QWidget* vista);
+    void Avvisa(const QString& titolo, const QString& errore);
     Esito<ParametriModello> ParametriDaiCampi() const;
     Esito<std::unique_ptr<ModelloNTC>> ModelloDaiCampi() const;
     Esito<std::optional<PartitoreADC>> PartitoreDaiCampi() const;
-    void AggiornaErrore(const std::vector<double>& temperature);
+    Esito<Griglia> GrigliaDaiCampi() const;
+    void AggiornaErrore();
     QString LetturaCurva(double temperatura) const;
     QString LetturaErrore(double temperatura) const;
     void MostraStato(const QString& testo);
-    // Menu handlers: one for each array of actions, dispatching on the index.
-    void EseguiFile(int indice);
-    void EseguiEsportazione(int indice);
-    void EseguiVista(int indice);
 
     QLocale regione_;
     std::array<QLineEdit*, NumeroCampi> txtCampi_{};
+    std::array<std::vector<QLineEdit*>, NUMERO_TIPI> txtCoefficienti_{};
     QComboBox* cmbTipo_ = nullptr;
     QComboBox* cmbVerso_ = nullptr;
     QStackedWidget* stkParametri_ = nullptr;
@@ -129,6 +127,6 @@ private:
 
     std::unique_ptr<ModelloNTC> modello_;
     std::optional<ModelloTabella> tabellaCostruttore_;
-    std::vector<double> temperature_;
+    std::optional<Griglia> griglia_;
     std::optional<PartitoreADC> adc_;
 };

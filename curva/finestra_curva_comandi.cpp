@@ -1,8 +1,9 @@
+#include "calcoli/tabella.h"
 #include "curva/finestra_curva.h"
 #include "curva/grafico_curva.h"
 #include "curva/modello_righe.h"
 #include "curva/pannello_adattamento.h"
-#include "curva/righe_tabella.h"
+#include "modelli/file_modello.h"
 #include "modelli/tabella_csv.h"
 
 #include <QApplication>
@@ -17,215 +18,235 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTabWidget>
+#include <QTableView>
 
 namespace {
 
-struct VoceMenu {
+// The Tabella menu's exports, one per format: its item and its keys. The dialog's filter
+// and the file's extension are the format's own.
+struct VoceEsportazione {
+    FormatoTabella formato;
     const char* testo;
     QKeySequence tasti;
 };
 
-// File menu, in the order of EseguiFile.
-enum VoceFile {
-    ApriNtc,
-    SalvaNtc,
-    ApriTabella,
-    LeggiPunti,
-    EsportaPng,
-    EsportaSvg,
-    Esci,
-    NumeroVociFile
-};
-const std::array<VoceMenu, NumeroVociFile> VOCI_FILE{{
-    {"&Apri parametri…", QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {"&Salva parametri…", QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {"Apri &tabella del costruttore…", QKeySequence(Qt::CTRL | Qt::Key_T)},
-    {"&Leggi punti da CSV…", QKeySequence(Qt::CTRL | Qt::Key_L)},
-    {"Esporta immagine &PNG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-    {"Esporta immagine &SVG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-    {"&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-}};
-
-struct VoceEsportazione {
-    VoceMenu voce;
-    const char* filtro;
-    const char* estensione;
-};
-
-// In the order of FinestraCurva::Esportazione; "Copia" follows them.
-const std::array<VoceEsportazione, FinestraCurva::NumeroEsportazioni + 1> VOCI_TABELLA{{
-    {{"Esporta &CSV…", QKeySequence(Qt::CTRL | Qt::Key_E)}, "CSV (*.csv)", "csv"},
-    {{"Esporta &JSON…", QKeySequence(Qt::CTRL | Qt::Key_J)}, "JSON (*.json)", "json"},
-    {{"Esporta intestazione &C…", QKeySequence(Qt::CTRL | Qt::Key_H)}, "C (*.h)", "h"},
-    {{"Esporta tabella &Marlin…", QKeySequence(Qt::CTRL | Qt::Key_M)}, "C++ (*.h)", "h"},
-    {{"Esporta sezione &Klipper…", QKeySequence(Qt::CTRL | Qt::Key_K)}, "Klipper (*.cfg)", "cfg"},
-    {{"Esporta blocco &ESPHome…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
-     "YAML (*.yaml)",
-     "yaml"},
-    {{"C&opia tabella", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, "", ""},
-}};
-
-const std::array<VoceMenu, 5> VOCI_VISTA{{
-    {"&Curva", QKeySequence(Qt::CTRL | Qt::Key_1)},
-    {"&Errore", QKeySequence(Qt::CTRL | Qt::Key_2)},
-    {"&Tabella", QKeySequence(Qt::CTRL | Qt::Key_3)},
-    {"&Adattamento", QKeySequence(Qt::CTRL | Qt::Key_4)},
-    {"&Informazioni", QKeySequence(Qt::Key_F1)},
-}};
-
-// Marlin's tables are in 10-bit counts whatever the board's converter.
-constexpr int BIT_MARLIN = 10;
+const std::array<VoceEsportazione, NUMERO_FORMATI>& Esportazioni() {
+    static const std::array<VoceEsportazione, NUMERO_FORMATI> VOCI{{
+        {FormatoCsv{}, QT_TRANSLATE_NOOP("FinestraCurva", "Esporta &CSV…"),
+         QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {FormatoJson{}, QT_TRANSLATE_NOOP("FinestraCurva", "Esporta &JSON…"),
+         QKeySequence(Qt::CTRL | Qt::Key_J)},
+        {FormatoC{}, QT_TRANSLATE_NOOP("FinestraCurva", "Esporta intestazione &C…"),
+         QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {FormatoMarlin{}, QT_TRANSLATE_NOOP("FinestraCurva", "Esporta tabella &Marlin…"),
+         QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {FormatoKlipper{}, QT_TRANSLATE_NOOP("FinestraCurva", "Esporta sezione &Klipper…"),
+         QKeySequence(Qt::CTRL | Qt::Key_K)},
+        {FormatoEsphome{}, QT_TRANSLATE_NOOP("FinestraCurva", "Esporta blocco &ESPHome…"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+    }};
+    return VOCI;
+}
 
 QString ScriviFile(const QString& percorso, const QByteArray& contenuto) {
     // Written whole or not at all: an export never leaves half a table behind.
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size() ||
         !file.commit()) {
-        return QStringLiteral("Scrittura non riuscita: %1").arg(percorso);
+        return FinestraCurva::tr("Scrittura non riuscita: %1").arg(percorso);
     }
     return {};
+}
+
+// A menu item's text as a dialog's title: "Esporta &CSV…" is "Esporta CSV".
+QString Titolo(const QString& voce) {
+    return QString(voce).remove(u'&').remove(u'…');
 }
 
 } // namespace
 
 void FinestraCurva::CreaMenu() {
-    const auto aggiungi = [this](QMenu* menu, const VoceMenu& voce, int indice, auto gestore) {
-        QAction* azione = menu->addAction(QString::fromUtf8(voce.testo));
-        azione->setShortcut(voce.tasti);
-        connect(azione, &QAction::triggered, this,
-                [this, indice, gestore] { (this->*gestore)(indice); });
+    const auto aggiungi = [this](QMenu* menu, const QString& testo, const QKeySequence& tasti,
+                                 auto gestore) {
+        QAction* azione = menu->addAction(testo);
+        azione->setShortcut(tasti);
+        connect(azione, &QAction::triggered, this, gestore);
+        return azione;
     };
-    QMenu* menuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    for (int i = 0; i < NumeroVociFile; ++i) {
-        aggiungi(menuFile, VOCI_FILE.at(static_cast<size_t>(i)), i, &FinestraCurva::EseguiFile);
+    QMenu* menuFile = menuBar()->addMenu(tr("&File"));
+    aggiungi(menuFile, tr("&Apri parametri…"), QKeySequence(Qt::CTRL | Qt::Key_O),
+             &FinestraCurva::ChiediApriParametri);
+    aggiungi(menuFile, tr("&Salva parametri…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+             &FinestraCurva::ChiediSalvaParametri);
+    aggiungi(menuFile, tr("Apri &tabella del costruttore…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+             &FinestraCurva::ChiediApriTabella);
+    aggiungi(menuFile, tr("&Leggi punti da CSV…"), QKeySequence(Qt::CTRL | Qt::Key_L),
+             &FinestraCurva::ChiediLeggiPunti);
+    aggiungi(menuFile, tr("Esporta immagine &PNG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+             &FinestraCurva::ChiediEsportaPng);
+    aggiungi(menuFile, tr("Esporta immagine &SVG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+             &FinestraCurva::ChiediEsportaSvg);
+    aggiungi(menuFile, tr("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_Q), &FinestraCurva::close);
+
+    QMenu* menuTabella = menuBar()->addMenu(tr("&Tabella"));
+    for (const VoceEsportazione& voce : Esportazioni()) {
+        const QString testo = tr(voce.testo);
+        aggiungi(menuTabella, testo, voce.tasti,
+                 [this, formato = voce.formato, testo] { ChiediEsportazione(formato, Titolo(testo)); });
     }
-    QMenu* menuTabella = menuBar()->addMenu(QStringLiteral("&Tabella"));
-    for (int i = 0; i <= NumeroEsportazioni; ++i) {
-        aggiungi(menuTabella, VOCI_TABELLA.at(static_cast<size_t>(i)).voce, i,
-                 &FinestraCurva::EseguiEsportazione);
-    }
-    QMenu* menuAdattamento = menuBar()->addMenu(QStringLiteral("&Adattamento"));
-    QAction* incolla = menuAdattamento->addAction(QStringLiteral("&Incolla punti"));
-    incolla->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    connect(incolla, &QAction::triggered, pnlAdattamento_, &PannelloAdattamento::Incolla);
-    QAction* adatta = menuAdattamento->addAction(QStringLiteral("&Adatta"));
-    adatta->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(adatta, &QAction::triggered, pnlAdattamento_, &PannelloAdattamento::Adatta);
-    QAction* usa = menuAdattamento->addAction(QStringLiteral("&Usa questo modello"));
-    usa->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    connect(usa, &QAction::triggered, pnlAdattamento_, &PannelloAdattamento::UsaModello);
-    QMenu* menuVista = menuBar()->addMenu(QStringLiteral("&Vista"));
-    for (int i = 0; i < static_cast<int>(VOCI_VISTA.size()); ++i) {
-        aggiungi(menuVista, VOCI_VISTA.at(static_cast<size_t>(i)), i, &FinestraCurva::EseguiVista);
-    }
+    aggiungi(menuTabella, tr("C&opia tabella"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+             &FinestraCurva::CopiaTabella);
+
+    QMenu* menuAdattamento = menuBar()->addMenu(tr("&Adattamento"));
+    aggiungi(menuAdattamento, tr("&Incolla punti"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+             [this] { pnlAdattamento_->Incolla(); });
+    aggiungi(menuAdattamento, tr("&Adatta"), QKeySequence(Qt::Key_F5),
+             [this] { pnlAdattamento_->Adatta(); });
+    aggiungi(menuAdattamento, tr("&Usa questo modello"), QKeySequence(Qt::CTRL | Qt::Key_U),
+             [this] { pnlAdattamento_->UsaModello(); });
+
+    QMenu* menuVista = menuBar()->addMenu(tr("&Vista"));
+    aggiungi(menuVista, tr("&Curva"), QKeySequence(Qt::CTRL | Qt::Key_1),
+             [this] { MostraVista(grfCurva_); });
+    aggiungi(menuVista, tr("&Errore"), QKeySequence(Qt::CTRL | Qt::Key_2),
+             [this] { MostraVista(grfErrore_); });
+    aggiungi(menuVista, tr("&Tabella"), QKeySequence(Qt::CTRL | Qt::Key_3),
+             [this] { MostraVista(tblRighe_); });
+    aggiungi(menuVista, tr("&Adattamento"), QKeySequence(Qt::CTRL | Qt::Key_4),
+             [this] { MostraVista(pnlAdattamento_); });
+    aggiungi(menuVista, tr("&Informazioni"), QKeySequence(Qt::Key_F1),
+             &FinestraCurva::MostraInformazioni);
 }
 
-void FinestraCurva::EseguiFile(int indice) {
-    if (indice == Esci) {
-        close();
-        return;
+QString FinestraCurva::ChiediPercorso(const QString& titolo, const QString& filtro, bool salva,
+                                      const QString& estensione) {
+    if (!salva) {
+        return QFileDialog::getOpenFileName(this, titolo, {}, filtro);
     }
-    const bool salva = indice == SalvaNtc || indice == EsportaPng || indice == EsportaSvg;
-    const QString filtro = indice == EsportaPng   ? QStringLiteral("PNG (*.png)")
-                           : indice == EsportaSvg ? QStringLiteral("SVG (*.svg)")
-                           : indice == ApriNtc || indice == SalvaNtc
-                               ? QStringLiteral("NTC (*.ntc)")
-                               : QStringLiteral("CSV (*.csv *.txt)");
-    const QString titolo = QString::fromUtf8(VOCI_FILE.at(static_cast<size_t>(indice)).testo)
-                               .remove(u'&')
-                               .remove(u'…');
-    QString percorso = salva ? QFileDialog::getSaveFileName(this, titolo, {}, filtro)
-                             : QFileDialog::getOpenFileName(this, titolo, {}, filtro);
-    if (percorso.isEmpty()) {
-        return;
-    }
+    QFileDialog dialogo(this, titolo, {}, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without its extension gets the one the item writes: an SVG asked for
     // must not come out as a PNG under a bare name.
-    if (salva && QFileInfo(percorso).suffix().isEmpty()) {
-        percorso += indice == SalvaNtc     ? QStringLiteral(".ntc")
-                    : indice == EsportaSvg ? QStringLiteral(".svg")
-                                           : QStringLiteral(".png");
-    }
-    const QString errore = indice == ApriNtc       ? ApriParametri(percorso)
-                           : indice == SalvaNtc    ? SalvaParametri(percorso)
-                           : indice == ApriTabella ? ApriTabellaCostruttore(percorso)
-                           : indice == LeggiPunti  ? LeggiPuntiDaCsv(percorso)
-                                                   : EsportaImmagine(percorso);
-    if (!errore.isEmpty()) {
-        QMessageBox::warning(this, titolo, errore);
-    }
-}
-
-void FinestraCurva::EseguiEsportazione(int indice) {
-    if (indice == NumeroEsportazioni) {
-        QApplication::clipboard()->setText(modRighe_->TestoSeparatoDaTabulazioni());
-        MostraStato(QStringLiteral("Tabella copiata negli appunti"));
-        return;
-    }
-    const auto& voce = VOCI_TABELLA.at(static_cast<size_t>(indice));
-    const QString titolo = QString::fromUtf8(voce.voce.testo).remove(u'&').remove(u'…');
-    QFileDialog dialogo(this, titolo, {}, QString::fromUtf8(voce.filtro));
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setDefaultSuffix(QString::fromLatin1(voce.estensione));
+    dialogo.setDefaultSuffix(estensione);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return;
+        return {};
     }
-    const QString errore =
-        EsportaTabella(static_cast<Esportazione>(indice), dialogo.selectedFiles().constFirst());
+    return dialogo.selectedFiles().constFirst();
+}
+
+void FinestraCurva::Avvisa(const QString& titolo, const QString& errore) {
     if (!errore.isEmpty()) {
         QMessageBox::warning(this, titolo, errore);
     }
 }
 
-void FinestraCurva::EseguiVista(int indice) {
-    if (indice < tabViste_->count()) {
-        tabViste_->setCurrentIndex(indice);
-        tabViste_->currentWidget()->setFocus();
-        return;
+void FinestraCurva::ChiediApriParametri() {
+    const QString titolo = tr("Apri parametri");
+    const QString percorso = ChiediPercorso(titolo, tr("NTC (*.ntc)"), false, {});
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, ApriParametri(percorso));
     }
-    QMessageBox::about(this, QStringLiteral("Brevanto Curva"),
-                       QStringLiteral("Brevanto Curva\nCurve, tabelle e adattamenti per "
-                                      "termistori NTC."));
 }
 
-Esito<std::string> FinestraCurva::TestoEsportazione(Esportazione esportazione) const {
+void FinestraCurva::ChiediSalvaParametri() {
+    const QString titolo = tr("Salva parametri");
+    const QString percorso =
+        ChiediPercorso(titolo, tr("NTC (*.ntc)"), true, QStringLiteral("ntc"));
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, SalvaParametri(percorso));
+    }
+}
+
+void FinestraCurva::ChiediApriTabella() {
+    const QString titolo = tr("Apri tabella del costruttore");
+    const QString percorso = ChiediPercorso(titolo, tr("CSV (*.csv *.txt)"), false, {});
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, ApriTabellaCostruttore(percorso));
+    }
+}
+
+void FinestraCurva::ChiediLeggiPunti() {
+    const QString titolo = tr("Leggi punti da CSV");
+    const QString percorso = ChiediPercorso(titolo, tr("CSV (*.csv *.txt)"), false, {});
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, LeggiPuntiDaCsv(percorso));
+    }
+}
+
+void FinestraCurva::ChiediEsportaPng() {
+    const QString titolo = tr("Esporta immagine PNG");
+    const QString percorso = ChiediPercorso(titolo, tr("PNG (*.png)"), true, QStringLiteral("png"));
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, EsportaImmagine(percorso));
+    }
+}
+
+void FinestraCurva::ChiediEsportaSvg() {
+    const QString titolo = tr("Esporta immagine SVG");
+    const QString percorso = ChiediPercorso(titolo, tr("SVG (*.svg)"), true, QStringLiteral("svg"));
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, EsportaImmagine(percorso));
+    }
+}
+
+void FinestraCurva::ChiediEsportazione(const FormatoTabella& formato, const QString& titolo) {
+    const QString estensione = QString::fromUtf8(EstensioneFormato(formato));
+    const QString filtro =
+        QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(DescrizioneFormato(formato)), estensione);
+    const QString percorso = ChiediPercorso(titolo, filtro, true, estensione);
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, EsportaTabella(formato, percorso));
+    }
+}
+
+void FinestraCurva::CopiaTabella() {
+    QApplication::clipboard()->setText(modRighe_->TestoSeparatoDaTabulazioni());
+    MostraStato(tr("Tabella copiata negli appunti"));
+}
+
+void FinestraCurva::MostraVista(QWidget* vista) {
+    tabViste_->setCurrentWidget(vista);
+    vista->setFocus();
+}
+
+void FinestraCurva::MostraInformazioni() {
+    QMessageBox::about(this, tr("Brevanto Curva"),
+                       tr("Brevanto Curva\nCurve, tabelle e adattamenti per termistori NTC."));
+}
+
+Esito<std::string> FinestraCurva::TestoEsportazione(const FormatoTabella& formato) const {
     if (!modello_) {
         return Esito<std::string>::Errore(Stato().toStdString());
     }
-    constexpr std::array<FormatoTabella, NumeroEsportazioni> FORMATI{
-        FormatoTabella::Csv,    FormatoTabella::Json,    FormatoTabella::C,
-        FormatoTabella::Marlin, FormatoTabella::Klipper, FormatoTabella::Esphome};
-    FormatoTabella formato = FORMATI.at(static_cast<size_t>(esportazione));
+    ContestoTabella contesto;
+    contesto.partitore = adc_;
+    if (const auto bit = BitFormato(formato); bit && contesto.partitore) {
+        contesto.partitore->bit = *bit;
+    }
     // Spreadsheets of comma regions read ";" and a decimal comma.
-    if (formato == FormatoTabella::Csv && regione_.decimalPoint() == QStringLiteral(",")) {
-        formato = FormatoTabella::CsvVirgola;
+    contesto.virgola = regione_.decimalPoint() == QStringLiteral(",");
+    std::string testo;
+    if (const auto errore = ScriviTabella(testo, formato, *modello_, *griglia_, contesto)) {
+        return Esito<std::string>::Errore(errore->motivo);
     }
-    std::optional<PartitoreADC> adc = adc_;
-    if (formato == FormatoTabella::Marlin && adc) {
-        adc->bit = BIT_MARLIN;
-    }
-    const auto righe = CalcolaRighe(*modello_, temperature_, adc);
-    if (!righe.Riuscito()) {
-        return Esito<std::string>::Errore(righe.Motivo());
-    }
-    return TestoTabella(formato, righe.Valore(), adc);
+    return testo;
 }
 
-QString FinestraCurva::EsportaTabella(Esportazione esportazione, const QString& percorso) {
-    const auto testo = TestoEsportazione(esportazione);
+QString FinestraCurva::EsportaTabella(const FormatoTabella& formato, const QString& percorso) {
+    const auto testo = TestoEsportazione(formato);
     if (!testo.Riuscito()) {
         return QString::fromStdString(testo.Motivo());
     }
     QString errore = ScriviFile(
         percorso, QByteArray(testo.Valore().data(), static_cast<qsizetype>(testo.Valore().size())));
-    MostraStato(errore.isEmpty() ? QStringLiteral("Tabella esportata in %1").arg(percorso)
-                                 : errore);
+    MostraStato(errore.isEmpty() ? tr("Tabella esportata in %1").arg(percorso) : errore);
     return errore;
 }
 
 QString FinestraCurva::EsportaImmagine(const QString& percorso) {
     GraficoCurva* grafico = tabViste_->currentWidget() == grfErrore_ ? grfErrore_ : grfCurva_;
     const QSize dimensione = grafico->size();
+    const QString fallita = tr("Scrittura non riuscita: %1").arg(percorso);
     if (percorso.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(percorso);
@@ -234,13 +255,11 @@ QString FinestraCurva::EsportaImmagine(const QString& percorso) {
         svg.setTitle(windowTitle());
         QPainter pittore;
         if (!pittore.begin(&svg)) {
-            return QStringLiteral("Scrittura non riuscita: %1").arg(percorso);
+            return fallita;
         }
         grafico->Disegna(pittore, dimensione);
         pittore.end();
-        return QFileInfo::exists(percorso)
-                   ? QString()
-                   : QStringLiteral("Scrittura non riuscita: %1").arg(percorso);
+        return QFileInfo::exists(percorso) ? QString() : fallita;
     }
     QImage immagine(dimensione, QImage::Format_RGB32);
     {
@@ -249,7 +268,7 @@ QString FinestraCurva::EsportaImmagine(const QString& percorso) {
     }
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || !immagine.save(&file, "PNG") || !file.commit()) {
-        return QStringLiteral("Scrittura non riuscita: %1").arg(percorso);
+        return fallita;
     }
     return {};
 }
@@ -258,8 +277,7 @@ QString FinestraCurva::ApriTabellaCostruttore(const QString& percorso) {
     TabellaLetta letta = LeggiFileTabellaCSV(percorso.toStdString());
     QString errore = QString::fromStdString(letta.erroreFile);
     for (const ErroreRiga& riga : letta.errori) {
-        errore +=
-            QStringLiteral("riga %1: %2\n").arg(riga.riga).arg(QString::fromStdString(riga.motivo));
+        errore += tr("riga %1: %2\n").arg(riga.riga).arg(QString::fromStdString(riga.motivo));
     }
     if (!errore.isEmpty()) {
         return errore.trimmed();
@@ -269,7 +287,7 @@ QString FinestraCurva::ApriTabellaCostruttore(const QString& percorso) {
         return QString::fromStdString(tabella.Motivo());
     }
     tabellaCostruttore_ = std::move(tabella.Valore());
-    lblTabella_->setText(QStringLiteral("%1: %2 righe")
+    lblTabella_->setText(tr("%1: %2 righe")
                              .arg(QFileInfo(percorso).fileName())
                              .arg(tabellaCostruttore_->Righe().size()));
     Ricalcola();
@@ -284,7 +302,7 @@ QString FinestraCurva::LeggiPuntiDaCsv(const QString& percorso) {
     pnlAdattamento_->ImpostaPunti(letta.righe);
     tabViste_->setCurrentWidget(pnlAdattamento_);
     if (!letta.errori.empty()) {
-        return QStringLiteral("riga %1: %2")
+        return tr("riga %1: %2")
             .arg(letta.errori.front().riga)
             .arg(QString::fromStdString(letta.errori.front().motivo));
     }
@@ -306,8 +324,8 @@ QString FinestraCurva::SalvaParametri(const QString& percorso) {
         return QString::fromStdString(parametri.Motivo());
     }
     if (!SalvaModello(percorso.toStdString(), parametri.Valore())) {
-        return QStringLiteral("Salvataggio non riuscito: %1").arg(percorso);
+        return tr("Salvataggio non riuscito: %1").arg(percorso);
     }
-    MostraStato(QStringLiteral("Parametri salvati in %1").arg(percorso));
+    MostraStato(tr("Parametri salvati in %1").arg(percorso));
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ntc/formati.h"
+#include "calcoli/righe_tabella.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>

@@ -2,6 +2,7 @@
 
 #include "curva/campi_regione.h"
 #include "curva/punti_incollati.h"
+#include "curva/testi_registro.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,26 +20,22 @@
 namespace {
 
 constexpr int RIGHE_VUOTE = 12;
+// Steinhart–Hart: exact through the three points a datasheet usually gives.
+constexpr std::size_t FORMA_INIZIALE = 1;
+static_assert(std::is_same_v<std::variant_alternative_t<FORMA_INIZIALE, ParametriModello>,
+                             ParametriSteinhartHart>);
 constexpr int COLONNA_SCARTO = 2;
 
-QString Coefficienti(const QLocale& regione, const ModelloAdattato& modello) {
-    const auto campo = [&](const char* nome, double valore) {
-        return QStringLiteral("%1 = %2").arg(QLatin1String(nome), TestoCampo(regione, valore));
-    };
-    if (const auto* beta = std::get_if<ParametriBeta>(&modello.parametri)) {
-        return QStringLiteral("Beta: ") + campo("R0", beta->R0) + QStringLiteral(" Ω, ") +
-               campo("B", beta->B) + QStringLiteral(" K, ") + campo("T0", beta->T0) +
-               QStringLiteral(" °C");
+QString Coefficienti(const QLocale& regione, const ParametriModello& parametri) {
+    const TipoModello& tipo = TipoDi(parametri);
+    const std::vector<double> valori = ValoriCoefficienti(parametri);
+    QStringList campi;
+    for (size_t i = 0; i < valori.size(); ++i) {
+        campi << QStringLiteral("%1 = %2").arg(QString::fromUtf8(tipo.coefficienti[i].chiave),
+                                               TestoCampo(regione, valori[i]));
     }
-    if (const auto* sh = std::get_if<ParametriSteinhartHart>(&modello.parametri)) {
-        return QStringLiteral("Steinhart–Hart: ") + campo("A", sh->A) + QStringLiteral(", ") +
-               campo("B", sh->B) + QStringLiteral(", ") + campo("C", sh->C);
-    }
-    const auto& esteso = std::get<ParametriEsteso>(modello.parametri);
-    return QStringLiteral("Esteso: ") + campo("A1", esteso.A1) + QStringLiteral(", ") +
-           campo("B1", esteso.B1) + QStringLiteral(", ") + campo("C1", esteso.C1) +
-           QStringLiteral(", ") + campo("D1", esteso.D1) + QStringLiteral(", ") +
-           campo("Rrif", esteso.Rrif) + QStringLiteral(" Ω");
+    return TestoRegistro(tipo.titolo) +
+           QStringLiteral(": ") + campi.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -46,31 +43,33 @@ QString Coefficienti(const QLocale& regione, const ModelloAdattato& modello) {
 PannelloAdattamento::PannelloAdattamento(const QLocale& regione, QWidget* genitore)
     : QWidget(genitore), regione_(regione), cmbForma_(new QComboBox(this)),
       tblPunti_(new QTableWidget(RIGHE_VUOTE, 3, this)), lblRisultato_(new QLabel(this)),
-      btnUsa_(new QPushButton(QStringLiteral("&Usa questo modello"), this)) {
-    cmbForma_->addItems({QStringLiteral("Beta (2 punti o più)"),
-                         QStringLiteral("Steinhart–Hart (3 punti o più)"),
-                         QStringLiteral("Esteso (4 punti o più)")});
-    cmbForma_->setCurrentIndex(1);
-    cmbForma_->setAccessibleName(QStringLiteral("Modello da adattare"));
-    tblPunti_->setHorizontalHeaderLabels(
-        {QStringLiteral("T (°C)"), QStringLiteral("R (Ω)"), QStringLiteral("Scarto (K)")});
+      btnUsa_(new QPushButton(tr("&Usa questo modello"), this)) {
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        cmbForma_->addItem(
+            tr("%1 (%2 punti o più)")
+                .arg(TestoRegistro(tipo.titolo))
+                .arg(tipo.puntiMinimi));
+    }
+    cmbForma_->setCurrentIndex(static_cast<int>(FORMA_INIZIALE));
+    cmbForma_->setAccessibleName(tr("Modello da adattare"));
+    tblPunti_->setHorizontalHeaderLabels({tr("T (°C)"), tr("R (Ω)"), tr("Scarto (K)")});
     tblPunti_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblPunti_->setAccessibleName(QStringLiteral("Punti da adattare"));
+    tblPunti_->setAccessibleName(tr("Punti da adattare"));
     lblRisultato_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblRisultato_->setWordWrap(true);
-    lblRisultato_->setAccessibleName(QStringLiteral("Risultato dell'adattamento"));
+    lblRisultato_->setAccessibleName(tr("Risultato dell'adattamento"));
     btnUsa_->setEnabled(false);
-    btnUsa_->setAccessibleName(QStringLiteral("Usa questo modello"));
+    btnUsa_->setAccessibleName(tr("Usa questo modello"));
 
-    auto* btnIncolla = new QPushButton(QStringLiteral("&Incolla punti"), this);
-    auto* btnAdatta = new QPushButton(QStringLiteral("&Adatta"), this);
+    auto* btnIncolla = new QPushButton(tr("&Incolla punti"), this);
+    auto* btnAdatta = new QPushButton(tr("&Adatta"), this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(btnIncolla);
     pulsanti->addWidget(btnAdatta);
     pulsanti->addWidget(btnUsa_);
     pulsanti->addStretch();
     auto* forma = new QFormLayout;
-    forma->addRow(QStringLiteral("&Modello:"), cmbForma_);
+    forma->addRow(tr("&Modello:"), cmbForma_);
     auto* colonna = new QVBoxLayout(this);
     colonna->addLayout(forma);
     colonna->addWidget(tblPunti_, 1);
@@ -88,8 +87,8 @@ PannelloAdattamento::PannelloAdattamento(const QLocale& regione, QWidget* genito
     });
 }
 
-void PannelloAdattamento::ImpostaForma(FormaAdattamento forma) {
-    cmbForma_->setCurrentIndex(static_cast<int>(forma));
+void PannelloAdattamento::ImpostaForma(std::size_t tipo) {
+    cmbForma_->setCurrentIndex(static_cast<int>(tipo));
 }
 
 void PannelloAdattamento::ImpostaPunti(const std::vector<PuntoRT>& punti) {
@@ -133,7 +132,7 @@ std::vector<PuntoRT> PannelloAdattamento::Punti(QString& errore) const {
         const auto t = LeggiCampo(regione_, testo(0));
         const auto r = LeggiCampo(regione_, testo(1));
         if (!t || !r) {
-            errore = QStringLiteral("riga %1: non è una coppia °C, Ω").arg(riga + 1);
+            errore = tr("riga %1: non è una coppia °C, Ω").arg(riga + 1);
             return {};
         }
         punti.push_back({*t, *r});
@@ -148,7 +147,7 @@ void PannelloAdattamento::Adatta() {
     const std::vector<PuntoRT> punti = Punti(errore);
     if (errore.isEmpty()) {
         const auto esito =
-            AdattaPunti(static_cast<FormaAdattamento>(cmbForma_->currentIndex()), punti);
+            AdattaModello(static_cast<std::size_t>(cmbForma_->currentIndex()), punti, {});
         if (esito.Riuscito()) {
             risultato_ = esito.Valore();
         } else {
@@ -158,8 +157,8 @@ void PannelloAdattamento::Adatta() {
     MostraScarti();
     lblRisultato_->setText(risultato_ ? TestoRisultato() : errore);
     btnUsa_->setEnabled(risultato_.has_value());
-    btnUsa_->setText(risultato_ && risultato_->betaEstremi ? QStringLiteral("&Usa la Beta proposta")
-                                                           : QStringLiteral("&Usa questo modello"));
+    btnUsa_->setText(risultato_ && risultato_->betaEstremi ? tr("&Usa la Beta proposta")
+                                                           : tr("&Usa questo modello"));
 }
 
 void PannelloAdattamento::MostraScarti() {
@@ -169,8 +168,8 @@ void PannelloAdattamento::MostraScarti() {
         const QTableWidgetItem* cella = tblPunti_->item(riga, 0);
         const bool piena = cella != nullptr && !cella->text().trimmed().isEmpty();
         QString scarto;
-        if (risultato_ && piena && punto < risultato_->residui.size()) {
-            scarto = TestoCampo(regione_, risultato_->residui[punto++]);
+        if (risultato_ && piena && punto < risultato_->scarti.perPunto.size()) {
+            scarto = TestoCampo(regione_, risultato_->scarti.perPunto[punto++]);
         }
         auto* elemento = new QTableWidgetItem(scarto);
         elemento->setFlags(elemento->flags() & ~Qt::ItemIsEditable);
@@ -182,10 +181,10 @@ QString PannelloAdattamento::TestoRisultato() const {
     if (!risultato_) {
         return {};
     }
-    QString testo = Coefficienti(regione_, *risultato_) + QStringLiteral("\nScarto massimo: ") +
-                    TestoCampo(regione_, risultato_->residuoMassimo) + QStringLiteral(" K");
+    QString testo = Coefficienti(regione_, risultato_->parametri) +
+                    tr("\nScarto massimo: %1 K").arg(TestoCampo(regione_, risultato_->scarti.massimo));
     for (const std::string& avviso : risultato_->avvisi) {
-        testo += QStringLiteral("\nAvviso: ") + QString::fromStdString(avviso);
+        testo += tr("\nAvviso: %1").arg(QString::fromStdString(avviso));
     }
     return testo;
 }
@@ -194,9 +193,6 @@ void PannelloAdattamento::UsaModello() {
     if (!risultato_) {
         return;
     }
-    ModelloAdattato scelto = *risultato_;
-    if (scelto.betaEstremi) {
-        scelto.parametri = *scelto.betaEstremi;
-    }
-    emit ModelloScelto(scelto);
+    emit ModelloScelto(risultato_->betaEstremi ? ParametriModello(*risultato_->betaEstremi)
+                                               : risultato_->parametri);
 }

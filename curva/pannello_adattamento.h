@@ -1,7 +1,7 @@
 #pragma once
 
-#include "curva/adattamento_punti.h"
 #include "modelli/punto_rt.h"
+#include "modelli/registro_modelli.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -24,17 +24,18 @@ public:
     // Replaces the points; an empty text when they were all read, else the bad lines.
     QString IncollaTesto(const QString& testo);
     void ImpostaPunti(const std::vector<PuntoRT>& punti);
-    void ImpostaForma(FormaAdattamento forma);
+    // The kind to fit, by its index in the registry.
+    void ImpostaForma(std::size_t tipo);
     // The points in the table's filled rows; a row that is not a number pair is named.
     std::vector<PuntoRT> Punti(QString& errore) const;
     // Fits the points; the result is shown and kept for UsaModello.
     void Adatta();
-    const std::optional<ModelloAdattato>& Risultato() const { return risultato_; }
+    const std::optional<AdattamentoModello>& Risultato() const { return risultato_; }
     QString TestoRisultato() const;
 
 signals:
     // The fitted model, when the user takes it (the Beta fallback when offered and C ≤ 0).
-    void ModelloScelto(const ModelloAdattato& modello);
+    void ModelloScelto(const ParametriModello& parametri);
 
 public slots:
     void Incolla();
@@ -48,5 +49,5 @@ private:
     QTableWidget* tblPunti_;
     QLabel* lblRisultato_;
     QPushButton* btnUsa_;
-    std::optional<ModelloAdattato> risultato_;
+    std::optional<AdattamentoModello> risultato_;
 };

@@ -3,7 +3,6 @@
 #include "modelli/minimi_quadrati.h"
 #include "modelli/punti.h"
 
-#include <algorithm>
 #include <cmath>
 
 Esito<Adattamento<ParametriEsteso>> AdattaEsteso(std::span<const PuntoRT> punti,
@@ -13,14 +12,11 @@ Esito<Adattamento<ParametriEsteso>> AdattaEsteso(std::span<const PuntoRT> punti,
     if (auto motivo = ControllaPunti(punti, pesi, 4); !motivo.empty()) {
         return EsitoEsteso::Errore(std::move(motivo));
     }
-    if (rRif && (!std::isfinite(*rRif) || !(*rRif > 0))) {
+    const auto trovato = RiferimentoAdattamento(punti, rRif);
+    if (!trovato) {
         return EsitoEsteso::Errore("resistenza di riferimento non valida");
     }
-    const double riferimento =
-        rRif ? *rRif
-             : std::min_element(punti.begin(), punti.end(), [](const PuntoRT& a, const PuntoRT& b) {
-                   return std::fabs(a.temperatura - 25) < std::fabs(b.temperatura - 25);
-               })->resistenza;
+    const double riferimento = *trovato;
     std::vector<std::vector<double>> colonne(4);
     std::vector<double> inversi;
     for (const PuntoRT& punto : punti) {

@@ -33,7 +33,7 @@ EsitoSH Completa(const ParametriSteinhartHart& parametri, std::span<const PuntoR
             avviso += "; in alternativa il modello Beta tra " + TestoBreve(freddo->temperatura) +
                       " e " + TestoBreve(caldo->temperatura) +
                       " °C: B = " + TestoBreve(beta.Valore().parametri.B) + " K";
-            adattamento.betaEstremi = std::move(beta.Valore());
+            adattamento.betaEstremi = beta.Valore().parametri;
         }
         adattamento.avvisi.push_back(std::move(avviso));
     }

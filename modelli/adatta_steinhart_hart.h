@@ -2,19 +2,13 @@
 
 #include "modelli/adattamento.h"
 #include "modelli/esito.h"
-#include "modelli/modello_beta.h"
 #include "modelli/modello_steinhart_hart.h"
 #include "modelli/punto_rt.h"
 
-#include <optional>
 #include <span>
 
-struct AdattamentoSteinhartHart : Adattamento<ParametriSteinhartHart> {
-    // Set when the fitted C ≤ 0 (the points do not follow the model, and R(T) may have no
-    // solution): the Beta through the coldest and the hottest point (T0 = 25 °C), which
-    // the avvisi also name.
-    std::optional<Adattamento<ParametriBeta>> betaEstremi;
-};
+// With C ≤ 0 (R(T) may then have no solution) the fit offers the Beta of the outer points.
+using AdattamentoSteinhartHart = Adattamento<ParametriSteinhartHart>;
 
 // Through three points exactly, in closed form.
 Esito<AdattamentoSteinhartHart> AdattaSteinhartHart3(const PuntoRT& primo, const PuntoRT& secondo,

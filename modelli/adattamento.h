@@ -1,5 +1,8 @@
 #pragma once
 
+#include "modelli/modello_beta.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,4 +19,8 @@ template <typename Parametri> struct Adattamento {
     Scarti scarti;
     // Italian texts for the user, e.g. a coefficient with the wrong sign.
     std::vector<std::string> avvisi;
+    // Offered when the points do not follow the fitted form (a Steinhart–Hart with
+    // C ≤ 0): the Beta through the coldest and the hottest point, T0 = 25 °C, which the
+    // avvisi also name.
+    std::optional<ParametriBeta> betaEstremi;
 };

@@ -9,7 +9,8 @@ struct ParametriBeta {
     double T0 = 25; // °C
 };
 
-// For T0 = 25 the same digits as the window's CalcolaOhm and CalcolaTemperatura.
+// The calculator window's own computation, so for T0 = 25 the same digits as CalcolaOhm and
+// CalcolaTemperatura.
 class ModelloBeta final : public ModelloNTC {
 public:
     explicit ModelloBeta(const ParametriBeta& parametri) : p_(parametri) {}

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/kelvin.h"
+
 #include <optional>
 
-// 0 °C in kelvin. Models take and give °C and compute in kelvin.
-inline constexpr double ZERO_CELSIUS_K = 273.15;
-
+// Models take and give °C and compute in kelvin.
 // A thermistor's resistance–temperature relation. Evaluation never allocates and never
 // throws: an empty result means there is none (outside a table, below absolute zero,
 // a resistance that is not positive, an overflow).

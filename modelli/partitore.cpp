@@ -43,10 +43,6 @@ std::optional<double> TensionePartitore(const Partitore& partitore, double resis
     return q ? std::optional(*q * partitore.tensioneRif) : std::nullopt;
 }
 
-std::optional<double> ResistenzaDaTensione(const Partitore& partitore, double tensione) {
-    return ResistenzaDaRapporto(partitore, tensione / partitore.tensioneRif);
-}
-
 std::optional<double> ConteggiADC(const Partitore& partitore, int bit, double resistenza) {
     const auto q = Rapporto(partitore, resistenza);
     const auto fondo = FondoScala(bit);

@@ -18,9 +18,6 @@ struct Partitore {
 // is not positive.
 std::optional<double> TensionePartitore(const Partitore& partitore, double resistenza);
 
-// The thermistor's resistance for an output voltage strictly between 0 and tensioneRif.
-std::optional<double> ResistenzaDaTensione(const Partitore& partitore, double tensione);
-
 // ADC counts (not rounded) for the thermistor's resistance with a bits-wide converter:
 // tension / tensioneRif · 2^bit, as AVR-style converters count.
 std::optional<double> ConteggiADC(const Partitore& partitore, int bit, double resistenza);

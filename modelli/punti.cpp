@@ -2,6 +2,7 @@
 
 #include "modelli/testo_breve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -39,4 +40,17 @@ Scarti CalcolaScarti(const ModelloNTC& modello, std::span<const PuntoRT> punti) 
         scarti.massimo = std::fmax(scarti.massimo, std::fabs(scarto));
     }
     return scarti;
+}
+
+std::optional<double> RiferimentoAdattamento(std::span<const PuntoRT> punti,
+                                             std::optional<double> rRif) {
+    if (rRif) {
+        return std::isfinite(*rRif) && *rRif > 0 ? rRif : std::nullopt;
+    }
+    return std::min_element(punti.begin(), punti.end(),
+                            [](const PuntoRT& a, const PuntoRT& b) {
+                                return std::fabs(a.temperatura - 25) <
+                                       std::fabs(b.temperatura - 25);
+                            })
+        ->resistenza;
 }

@@ -5,6 +5,7 @@
 #include "modelli/punto_rt.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -19,6 +20,11 @@ std::string ControllaPunti(std::span<const PuntoRT> punti, std::span<const doubl
 // The model's temperature at each point's resistance minus the point's; infinite where
 // the model has none.
 Scarti CalcolaScarti(const ModelloNTC& modello, std::span<const PuntoRT> punti);
+
+// The Rrif of a four-coefficient fit: the one given, which must be a positive finite
+// resistance, or else the resistance of the point nearest 25 °C.
+std::optional<double> RiferimentoAdattamento(std::span<const PuntoRT> punti,
+                                             std::optional<double> rRif);
 
 // 1/T in 1/K of a temperature in °C.
 inline double InversoKelvin(double temperatura) {

@@ -1,10 +1,10 @@
-#include "modelli/adatta_beta.h"
-#include "modelli/adatta_esteso.h"
-#include "modelli/adatta_steinhart_hart.h"
 #include "modelli/file_modello.h"
-#include "ntc/modello_adattato.h"
+#include "modelli/registro_modelli.h"
 #include "ntc/modello_da_opzioni.h"
+#include "ntc/rapporto_adattamento.h"
 #include "ntc/sottocomandi.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -32,33 +32,49 @@ std::vector<PuntoRT> Punti(const Argomenti& argomenti) {
     return punti;
 }
 
-template <typename Parametri> ModelloAdattato DaEsito(Esito<Adattamento<Parametri>> esito) {
-    if (!esito.Riuscito()) {
-        throw ErroreDati(esito.Motivo());
-    }
-    auto& a = esito.Valore();
-    return {a.parametri, std::move(a.scarti.perPunto), a.scarti.massimo, std::move(a.avvisi), {}};
+// The option that gives the kind's coefficient, when one option gives it alone.
+const OpzioneModello* OpzioneDelDato(const TipoModello& tipo, std::size_t coefficiente) {
+    const auto trovata =
+        std::find_if(tipo.opzioni.begin(), tipo.opzioni.end(), [&](const OpzioneModello& o) {
+            return o.primo == coefficiente && o.quanti == 1;
+        });
+    return trovata == tipo.opzioni.end() ? nullptr : &*trovata;
 }
 
-ModelloAdattato DaEsito(Esito<AdattamentoSteinhartHart> esito) {
-    if (!esito.Riuscito()) {
-        throw ErroreDati(esito.Motivo());
+std::string NomiTipi() {
+    std::string nomi;
+    for (std::size_t i = 0; i < TIPI_MODELLO.size(); ++i) {
+        nomi += i == 0 ? "" : (i + 1 == TIPI_MODELLO.size() ? " o " : ", ");
+        nomi += TIPI_MODELLO[i].nome;
     }
-    auto& a = esito.Valore();
-    std::optional<ParametriBeta> beta;
-    if (a.betaEstremi) {
-        beta = a.betaEstremi->parametri;
-    }
-    return {a.parametri, std::move(a.scarti.perPunto), a.scarti.massimo, std::move(a.avvisi), beta};
+    return nomi;
 }
 
-// The fit the options ask for: exact through two (Beta) or three (Steinhart–Hart) points,
-// least squares through more.
-ModelloAdattato Adatta(const Argomenti& argomenti) {
+// The kinds whose fit takes the option as a given coefficient: "beta", "esteso o esteso-diretto".
+std::string TipiCheLaPrendono(std::string_view opzione) {
+    std::string nomi;
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        for (const std::size_t dato : tipo.dati) {
+            const OpzioneModello* o = OpzioneDelDato(tipo, dato);
+            if (o != nullptr && o->nome == opzione) {
+                nomi += (nomi.empty() ? "" : " o ") + std::string(tipo.nome);
+            }
+        }
+    }
+    return nomi;
+}
+
+// The fit the options ask for.
+AdattamentoModello Adatta(const Argomenti& argomenti) {
     const auto& nome = argomenti.Valori("modello");
     if (nome.empty()) {
-        throw ErroreUso("manca --modello beta|steinhart-hart|esteso");
+        throw ErroreUso("manca --modello " + NomiTipi());
     }
+    const auto indice = TipoDaNome(nome.front());
+    if (!indice) {
+        throw ErroreUso("--modello vuole " + NomiTipi());
+    }
+    const TipoModello& tipo = TIPI_MODELLO[*indice];
     const std::vector<PuntoRT> punti = Punti(argomenti);
     std::vector<double> pesi;
     for (const std::string& peso : argomenti.Valori("pesi")) {
@@ -67,49 +83,61 @@ ModelloAdattato Adatta(const Argomenti& argomenti) {
     if (!pesi.empty() && pesi.size() != punti.size()) {
         throw ErroreUso("--pesi vuole un peso per punto");
     }
-    if (argomenti.Ha("t0") && nome.front() != "beta") {
-        throw ErroreUso("--t0 vale solo per --modello beta");
-    }
-    if (argomenti.Ha("rif") && nome.front() != "esteso") {
-        throw ErroreUso("--rif vale solo per --modello esteso");
-    }
-    if (nome.front() == "beta") {
-        const double t0 = NumeroOpzione(argomenti, "t0", 25);
-        if (punti.size() == 2 && pesi.empty()) {
-            return DaEsito(AdattaBeta(punti[0], punti[1], t0));
+    for (const Opzione& opzione : OpzioniDatiAdattamento()) {
+        const bool ammessa = std::any_of(tipo.dati.begin(), tipo.dati.end(), [&](std::size_t d) {
+            const OpzioneModello* o = OpzioneDelDato(tipo, d);
+            return o != nullptr && o->nome == opzione.nome;
+        });
+        if (argomenti.Ha(opzione.nome) && !ammessa) {
+            throw ErroreUso("--" + std::string(opzione.nome) + " vale solo per --modello " +
+                            TipiCheLaPrendono(opzione.nome));
         }
-        return DaEsito(AdattaBetaMinimiQuadrati(punti, pesi, t0));
     }
-    if (nome.front() == "steinhart-hart") {
-        if (punti.size() == 3 && pesi.empty()) {
-            return DaEsito(AdattaSteinhartHart3(punti[0], punti[1], punti[2]));
+    std::vector<std::optional<double>> dati(tipo.coefficienti.size());
+    for (const std::size_t d : tipo.dati) {
+        const OpzioneModello* o = OpzioneDelDato(tipo, d);
+        if (o != nullptr && argomenti.Ha(o->nome)) {
+            dati[d] = NumeroOpzione(argomenti, o->nome);
         }
-        return DaEsito(AdattaSteinhartHartMinimiQuadrati(punti, pesi));
     }
-    if (nome.front() == "esteso") {
-        const auto rif =
-            argomenti.Ha("rif") ? std::optional(NumeroOpzione(argomenti, "rif")) : std::nullopt;
-        return DaEsito(AdattaEsteso(punti, rif, pesi));
+    auto esito = AdattaModello(*indice, punti, DatiAdattamento{pesi, dati});
+    if (!esito.Riuscito()) {
+        throw ErroreDati(esito.Motivo());
     }
-    throw ErroreUso("--modello vuole beta, steinhart-hart o esteso");
+    return std::move(esito.Valore());
 }
 
 } // namespace
+
+std::vector<Opzione> OpzioniDatiAdattamento() {
+    std::vector<Opzione> opzioni;
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        for (const std::size_t dato : tipo.dati) {
+            const OpzioneModello* o = OpzioneDelDato(tipo, dato);
+            if (o != nullptr && std::none_of(opzioni.begin(), opzioni.end(), [&](const Opzione& x) {
+                    return x.nome == o->nome;
+                })) {
+                opzioni.push_back({o->nome, 1});
+            }
+        }
+    }
+    return opzioni;
+}
 
 void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
                   const Scarico& /*scarico*/) {
     if (!argomenti.valori.empty()) {
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }
-    const ModelloAdattato modello = Adatta(argomenti);
+    const AdattamentoModello adattamento = Adatta(argomenti);
     if (argomenti.Ha("salva")) {
         const std::string& file = argomenti.Valori("salva").front();
-        if (!SalvaModello(file, modello.parametri)) {
+        if (!SalvaModello(file, adattamento.parametri)) {
             throw ErroreDati(file + ": salvataggio non riuscito");
         }
     }
-    for (const std::string& avviso : modello.avvisi) {
+    for (const std::string& avviso : adattamento.avvisi) {
         avvisi += "avviso: " + avviso + '\n';
     }
-    ScriviModelloAdattato(uscita, modello, argomenti.Ha("json"));
+    ScriviAdattamento(uscita, adattamento, argomenti.Ha("json"));
 }

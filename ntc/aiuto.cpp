@@ -1,6 +1,10 @@
 #include "ntc/aiuto.h"
 
+#include "modelli/registro_modelli.h"
+#include "ntc/modello_da_opzioni.h"
+
 #include <array>
+#include <string>
 #include <utility>
 
 namespace {
@@ -18,14 +22,7 @@ Sottocomandi:
   partitore MODELLO T...        tensione e conteggi ADC di un partitore, e viceversa
   autoriscaldamento MODELLO T...  potenza nel termistore e sovratemperatura
 
-MODELLO:
-  --r0 OHM --beta K [--t0 C]    modello Beta (T0 predefinita 25 °C)
-  --sh A B C                    Steinhart-Hart: 1/T = A + B ln R + C (ln R)^3
-  --esteso A1 B1 C1 D1 --rif OHM  1/T = A1 + B1 x + C1 x^2 + D1 x^3, x = ln(R/Rrif)
-  --tabella FILE.csv            tabella del produttore (righe °C,ohm), senza estrapolare
-  --file PARAMETRI.ntc          il modello di un file di parametri (di Brevanto o di
-                                adatta --salva)
-
+@MODELLI@
 Opzioni:
   --json        uscita JSON
   --help        questo aiuto (anche dopo un sottocomando)
@@ -40,40 +37,34 @@ Stato d'uscita: 0 fatto, 1 dati non validi (file, adattamento, fuori tabella), 2
 constexpr std::string_view TEMPERATURA = R"(Uso: brevanto-ntc temperatura MODELLO [--json] R...
 Per ogni resistenza R (ohm) una riga CSV "R,T" con la temperatura T (°C);
 con --json un array di oggetti {"R": ..., "T": ...}.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::string_view RESISTENZA = R"(Uso: brevanto-ntc resistenza MODELLO [--json] T...
 Per ogni temperatura T (°C) una riga CSV "T,R" con la resistenza R (ohm);
 con --json un array di oggetti {"T": ..., "R": ...}.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::string_view ADATTA =
-    R"(Uso: brevanto-ntc adatta --modello beta|steinhart-hart|esteso
+    R"(Uso: brevanto-ntc adatta --modello @TIPI@
                           (--punti T:R T:R ... | --tabella FILE.csv)
                           [--pesi P P ...] [--t0 C] [--rif OHM] [--salva FILE.ntc] [--json]
 Coefficienti del modello dai punti (°C:ohm): Beta esatto da due punti, Steinhart-Hart
-esatto da tre, altrimenti minimi quadrati in 1/T (pesati con --pesi, uno per punto);
-la forma estesa vuole almeno quattro punti (--rif: Rrif, predefinita la R del punto più
-vicino a 25 °C). --t0 è la T0 del Beta (predefinita 25 °C).
-Uscita: righe chiave=valore (modello, coefficienti, residuo_max_K, residui_K per punto);
-con --json un oggetto con le chiavi modello, A B C | R0 B T0 | A1 B1 C1 D1 Rrif,
-residuo_max_K, residui_K, avvisi. Se Steinhart-Hart dà C <= 0 si offre anche il Beta
-dei due punti estremi (beta_estremi) e gli avvisi vanno su standard error.
+esatto da tre, altrimenti minimi quadrati (pesati con --pesi, uno per punto). --t0 è la
+T0 del Beta (predefinita 25 °C); --rif la Rrif delle forme estese (predefinita la R del
+punto più vicino a 25 °C).
+@ADATTAMENTI@Uscita: righe chiave=valore (modello, coefficienti, residuo_max_K, residui_K per punto);
+con --json un oggetto con le stesse chiavi e avvisi. Se Steinhart-Hart dà C <= 0 si
+offre anche il Beta dei due punti estremi (beta_estremi) e gli avvisi vanno su standard
+error.
 --salva scrive il modello adattato nel file di parametri: [NTC] R0 (a 25 °C) e B
 (B25/85 se il modello non è Beta) per la calcolatrice, i coefficienti a piena precisione
-in [Beta], [Steinhart-Hart] o [Esteso], il tipo in [Modello]; il resto del file resta.
+nella sezione del modello, il tipo in [Modello]; il resto del file resta.
 )";
 
 constexpr std::string_view BETA = R"(Uso: brevanto-ntc beta MODELLO --tra T1 T2 [--json]
 B (kelvin) tra due temperature (°C) del modello: ln(R1/R2) / (1/T1 - 1/T2).
 Stampa il numero; con --json {"B": ..., "T1": ..., "T2": ...}.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::string_view TABELLA =
     R"(Uso: brevanto-ntc tabella MODELLO --da T --a T --passo dT
@@ -94,18 +85,14 @@ Partitore: --partitore è la resistenza in serie (ohm); --verso dice dove sta il
 termistore (massa, predefinito, o alimentazione); --vref la tensione che alimenta il
 partitore e fa da riferimento all'ADC (predefinita 3.3 V); --bit i bit dell'ADC
 (predefiniti 12). Conteggio = V / Vref * 2^bit.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::string_view TOLLERANZA =
     R"(Uso: brevanto-ntc tolleranza MODELLO [--tol-r25 PERCENTO] [--tol-b PERCENTO] [--json] T...
 Caso peggiore a ogni temperatura (°C) di un pezzo con R25 entro ±tol-r25 % e B entro
 ±tol-b %: intestazione T_C,R_percento,T_gradi, poi la tolleranza di R in ±% e quella di T
 in ±°C; con --json oggetti {"T", "R_percento", "gradi"}.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::string_view PARTITORE =
     R"(Uso: brevanto-ntc partitore MODELLO --partitore OHM [--verso massa|alimentazione]
@@ -115,9 +102,7 @@ T_C,R_ohm,V,adc: temperatura, resistenza, tensione d'uscita e conteggio non arro
 (V / Vref * 2^bit). --partitore è la resistenza in serie (ohm); --verso dove sta il
 termistore (predefinito massa); --vref predefinita 3.3 V; --bit predefiniti 12.
 Con --json oggetti {"T", "R", "V", "adc"}.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::string_view AUTORISCALDAMENTO =
     R"(Uso: brevanto-ntc autoriscaldamento MODELLO --partitore OHM --dissipazione MW_K
@@ -125,9 +110,7 @@ constexpr std::string_view AUTORISCALDAMENTO =
 Potenza nel termistore del partitore a ogni temperatura (°C) e sovratemperatura che
 causa con la costante di dissipazione (mW/K): intestazione T_C,R_ohm,P_mW,dT_K; con
 --json oggetti {"T", "R", "P_mW", "dT_K"}. --vref predefinita 3.3 V.
-MODELLO: --r0 OHM --beta K [--t0 C] | --sh A B C | --esteso A1 B1 C1 D1 --rif OHM |
-         --tabella FILE.csv | --file PARAMETRI.ntc
-)";
+@MODELLO@)";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{
     {"temperatura", TEMPERATURA},
@@ -140,13 +123,101 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{
     {"autoriscaldamento", AUTORISCALDAMENTO},
 }};
 
+constexpr std::size_t LARGHEZZA = 90;
+constexpr std::size_t COLONNA_SPIEGAZIONE = 32;
+
+void Sostituisci(std::string& testo, std::string_view segnaposto, const std::string& valore) {
+    const size_t dove = testo.find(segnaposto);
+    if (dove != std::string::npos) {
+        testo.replace(dove, segnaposto.size(), valore);
+    }
+}
+
+// Words broken into lines of the help's width, the later lines indented under the first.
+std::string Avvolgi(std::string_view parole, std::string_view rientro) {
+    std::string testo;
+    std::size_t riga = rientro.size();
+    while (!parole.empty()) {
+        const size_t spazio = parole.find(' ');
+        const std::string_view parola = parole.substr(0, spazio);
+        if (riga + parola.size() + 1 > LARGHEZZA && riga > rientro.size()) {
+            testo += '\n';
+            testo += std::string(rientro.size(), ' ');
+            riga = rientro.size();
+        } else if (riga > rientro.size()) {
+            testo += ' ';
+            ++riga;
+        }
+        testo += parola;
+        riga += parola.size();
+        parole = spazio == std::string_view::npos ? "" : parole.substr(spazio + 1);
+    }
+    return testo;
+}
+
+// An option and what it does, the second in its column; below, when the first is too long.
+std::string Colonne(std::string sinistra, std::string_view destra) {
+    if (sinistra.size() >= COLONNA_SPIEGAZIONE) {
+        sinistra += '\n';
+        sinistra += std::string(COLONNA_SPIEGAZIONE, ' ');
+    } else {
+        sinistra.resize(COLONNA_SPIEGAZIONE, ' ');
+    }
+    return sinistra + std::string(destra) + '\n';
+}
+
+std::string NomiTipi(std::string_view separatore) {
+    std::string nomi;
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        nomi += nomi.empty() ? "" : separatore;
+        nomi += tipo.nome;
+    }
+    return nomi;
+}
+
+std::string ElencoModelli() {
+    std::string testo = "MODELLO:\n";
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        std::string opzioni;
+        for (const OpzioneModello& o : tipo.opzioni) {
+            opzioni += opzioni.empty() ? "" : " ";
+            opzioni += (o.predefinito ? "[--" : "--") + std::string(o.nome) + ' ' +
+                       std::string(o.segnaposto) + (o.predefinito ? "]" : "");
+        }
+        testo += Colonne("  " + opzioni, std::string(tipo.titolo) + ": " + std::string(tipo.formula));
+    }
+    testo += Colonne("  --tabella FILE.csv", "tabella del produttore (righe °C,ohm), senza estrapolare");
+    testo += Colonne("  --file PARAMETRI.ntc", "il modello di un file di parametri (di Brevanto o di");
+    testo += Colonne("", "adatta --salva)");
+    return testo;
+}
+
+std::string ElencoAdattamenti() {
+    std::string testo = "Modelli, chiavi dei coefficienti, sezione nel file, punti minimi:\n";
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        std::string chiavi;
+        for (const CoefficienteModello& c : tipo.coefficienti) {
+            chiavi += std::string(c.chiave) + ' ';
+        }
+        testo += Colonne("  " + std::string(tipo.nome), chiavi + "[" + std::string(tipo.sezione) +
+                                                           "] " + std::to_string(tipo.puntiMinimi));
+    }
+    return testo;
+}
+
 } // namespace
 
-std::string_view TestoAiuto(std::string_view sottocomando) {
+std::string TestoAiuto(std::string_view sottocomando) {
+    std::string_view modello = PROGRAMMA;
     for (const auto& [nome, testo] : TESTI) {
         if (nome == sottocomando) {
-            return testo;
+            modello = testo;
         }
     }
-    return PROGRAMMA;
+    std::string testo(modello);
+    Sostituisci(testo, "@MODELLI@", ElencoModelli());
+    Sostituisci(testo, "@MODELLO@", "MODELLO: " + Avvolgi(SinossiModello(), "MODELLO: ") + '\n');
+    Sostituisci(testo, "@TIPI@", NomiTipi("|"));
+    Sostituisci(testo, "@ADATTAMENTI@", ElencoAdattamenti());
+    return testo;
 }

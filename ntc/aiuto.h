@@ -1,6 +1,7 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The --help text of the program, or of a subcommand ("" for the program).
-std::string_view TestoAiuto(std::string_view sottocomando);
+std::string TestoAiuto(std::string_view sottocomando);

@@ -5,7 +5,7 @@
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
-#include "ntc/versione.h"
+#include "calcoli/versione.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -36,22 +36,23 @@ const std::vector<Sottocomando>& Sottocomandi() {
                                         Opzione{"formato", 1}, Opzione{"virgola", 0}};
     static constexpr std::array ADATTA{Opzione{"modello", 1}, Opzione{"punti", MOLTI},
                                        Opzione{"tabella", 1}, Opzione{"pesi", MOLTI},
-                                       Opzione{"t0", 1},      Opzione{"rif", 1},
                                        Opzione{"salva", 1}};
+    static const std::vector<Opzione> DATI = OpzioniDatiAdattamento();
+    static const std::span<const Opzione> MODELLO = OpzioniModello();
     static constexpr std::array TOLLERANZA{Opzione{"tol-r25", 1}, Opzione{"tol-b", 1}};
     static constexpr std::array ADC{Opzione{"adc", 0}};
     static constexpr std::array RISCALDAMENTO{Opzione{"partitore", 1}, Opzione{"verso", 1},
                                               Opzione{"vref", 1}, Opzione{"dissipazione", 1}};
     static const std::vector<Sottocomando> TUTTI{
-        {"temperatura", EseguiTemperatura, Unisci({OPZIONI_MODELLO, JSON})},
-        {"resistenza", EseguiResistenza, Unisci({OPZIONI_MODELLO, JSON})},
-        {"adatta", EseguiAdatta, Unisci({ADATTA, JSON})},
-        {"beta", EseguiBeta, Unisci({OPZIONI_MODELLO, TRA, JSON})},
-        {"tabella", EseguiTabella, Unisci({OPZIONI_MODELLO, TABELLA, OPZIONI_PARTITORE, JSON})},
-        {"tolleranza", EseguiTolleranza, Unisci({OPZIONI_MODELLO, TOLLERANZA, JSON})},
-        {"partitore", EseguiPartitore, Unisci({OPZIONI_MODELLO, OPZIONI_PARTITORE, ADC, JSON})},
+        {"temperatura", EseguiTemperatura, Unisci({MODELLO, JSON})},
+        {"resistenza", EseguiResistenza, Unisci({MODELLO, JSON})},
+        {"adatta", EseguiAdatta, Unisci({ADATTA, DATI, JSON})},
+        {"beta", EseguiBeta, Unisci({MODELLO, TRA, JSON})},
+        {"tabella", EseguiTabella, Unisci({MODELLO, TABELLA, OPZIONI_PARTITORE, JSON})},
+        {"tolleranza", EseguiTolleranza, Unisci({MODELLO, TOLLERANZA, JSON})},
+        {"partitore", EseguiPartitore, Unisci({MODELLO, OPZIONI_PARTITORE, ADC, JSON})},
         {"autoriscaldamento", EseguiAutoriscaldamento,
-         Unisci({OPZIONI_MODELLO, RISCALDAMENTO, JSON})},
+         Unisci({MODELLO, RISCALDAMENTO, JSON})},
     };
     return TUTTI;
 }
@@ -100,7 +101,7 @@ int EseguiComando(std::span<const std::string_view> argomenti, std::string& usci
     }
     if (primo == "--version") {
         uscita += "brevanto-ntc ";
-        uscita += VERSIONE_NTC;
+        uscita += VERSIONE_BREVANTO;
         uscita += '\n';
         return STATO_FATTO;
     }

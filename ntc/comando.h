@@ -1,6 +1,7 @@
 #pragma once
 
-#include <functional>
+#include "calcoli/scarico.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,10 +9,6 @@
 inline constexpr int STATO_FATTO = 0;
 inline constexpr int STATO_DATI = 1;
 inline constexpr int STATO_USO = 2;
-
-// Takes the data written so far and empties the text; called while a long table is
-// written, once nothing can fail any more, so that the table never sits whole in memory.
-using Scarico = std::function<void(std::string&)>;
 
 // Runs brevanto-ntc on its arguments (without the program's name): data into uscita (and
 // through scarico, when given), messages into errori, each line prefixed "brevanto-ntc: ";

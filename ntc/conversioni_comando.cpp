@@ -1,11 +1,19 @@
 #include "modelli/beta_tra.h"
-#include "ntc/formati.h"
+#include "calcoli/scrittura_testi.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/sottocomandi.h"
 
 #include <array>
 
 namespace {
+
+// One value and its conversion, in the order the user gave them: "10000,25".
+void AggiungiCoppiaCsv(std::string& uscita, double primo, double secondo) {
+    AggiungiNumero(uscita, primo);
+    uscita += ',';
+    AggiungiNumero(uscita, secondo);
+    uscita += '\n';
+}
 
 // One row per value in the order value,result, or the same pairs as JSON objects.
 void Converti(const Argomenti& argomenti, std::string& uscita, bool daResistenza) {

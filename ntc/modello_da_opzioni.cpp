@@ -1,26 +1,96 @@
 #include "ntc/modello_da_opzioni.h"
 
 #include "modelli/file_modello.h"
-#include "modelli/modello_beta.h"
-#include "modelli/modello_esteso.h"
-#include "modelli/modello_steinhart_hart.h"
 #include "modelli/modello_tabella.h"
+#include "modelli/registro_modelli.h"
 #include "modelli/tabella_csv.h"
 
 #include <algorithm>
 
 namespace {
 
-std::array<double, 4> Numeri(const Argomenti& argomenti, std::string_view nome) {
-    std::array<double, 4> numeri{};
-    const auto& valori = argomenti.Valori(nome);
-    for (size_t i = 0; i < valori.size() && i < numeri.size(); ++i) {
-        numeri[i] = LeggiValore(valori[i], "--" + std::string(nome));
+constexpr Opzione TABELLA{"tabella", 1};
+constexpr Opzione FILE_PARAMETRI{"file", 1};
+
+// How many kinds take the option: one names its kind, more only complete one.
+int TipiConOpzione(std::string_view nome) {
+    return static_cast<int>(std::count_if(TIPI_MODELLO.begin(), TIPI_MODELLO.end(), [&](const TipoModello& tipo) {
+        return std::any_of(tipo.opzioni.begin(), tipo.opzioni.end(),
+                           [&](const OpzioneModello& o) { return o.nome == nome; });
+    }));
+}
+
+// The option given that names the kind, if any.
+std::optional<std::string_view> OpzioneDelTipo(const Argomenti& argomenti, const TipoModello& tipo) {
+    for (const OpzioneModello& opzione : tipo.opzioni) {
+        if (argomenti.Ha(opzione.nome) && TipiConOpzione(opzione.nome) == 1) {
+            return opzione.nome;
+        }
     }
-    return numeri;
+    return std::nullopt;
+}
+
+std::string Sinossi(const TipoModello& tipo) {
+    std::string testo;
+    for (const OpzioneModello& opzione : tipo.opzioni) {
+        const bool facoltativa = opzione.predefinito.has_value();
+        testo += testo.empty() ? "" : " ";
+        testo += facoltativa ? "[--" : "--";
+        testo += opzione.nome;
+        testo += ' ';
+        testo += opzione.segnaposto;
+        testo += facoltativa ? "]" : "";
+    }
+    return testo;
+}
+
+std::unique_ptr<ModelloNTC> ModelloDelTipo(const Argomenti& argomenti, std::size_t indice) {
+    const TipoModello& tipo = TIPI_MODELLO[indice];
+    std::vector<double> valori(tipo.coefficienti.size());
+    for (const OpzioneModello& opzione : tipo.opzioni) {
+        const auto& testi = argomenti.Valori(opzione.nome);
+        if (testi.empty() && !opzione.predefinito) {
+            throw ErroreUso("manca l'opzione --" + std::string(opzione.nome));
+        }
+        for (std::size_t i = 0; i < opzione.quanti; ++i) {
+            valori[opzione.primo + i] = testi.empty() ? *opzione.predefinito
+                                                      : LeggiValore(testi[i], "--" + std::string(opzione.nome));
+        }
+    }
+    const ParametriModello parametri = ParametriDaValori(indice, valori);
+    if (const std::string motivo = VerificaParametri(parametri); !motivo.empty()) {
+        throw ErroreDati(motivo);
+    }
+    return CreaModello(parametri);
 }
 
 } // namespace
+
+const std::vector<Opzione>& OpzioniModello() {
+    static const std::vector<Opzione> OPZIONI = [] {
+        std::vector<Opzione> tutte;
+        for (const TipoModello& tipo : TIPI_MODELLO) {
+            for (const OpzioneModello& opzione : tipo.opzioni) {
+                if (std::none_of(tutte.begin(), tutte.end(),
+                                 [&](const Opzione& o) { return o.nome == opzione.nome; })) {
+                    tutte.push_back({opzione.nome, static_cast<int>(opzione.quanti)});
+                }
+            }
+        }
+        tutte.push_back(TABELLA);
+        tutte.push_back(FILE_PARAMETRI);
+        return tutte;
+    }();
+    return OPZIONI;
+}
+
+std::string SinossiModello() {
+    std::string testo;
+    for (const TipoModello& tipo : TIPI_MODELLO) {
+        testo += Sinossi(tipo) + " | ";
+    }
+    return testo + "--tabella FILE.csv | --file PARAMETRI.ntc";
+}
 
 double NumeroOpzione(const Argomenti& argomenti, std::string_view nome, double predefinito) {
     const auto& valori = argomenti.Valori(nome);
@@ -51,56 +121,54 @@ std::vector<PuntoRT> LeggiPuntiTabella(const std::string& percorso) {
 }
 
 std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
-    const bool beta = argomenti.Ha("r0") || argomenti.Ha("beta") || argomenti.Ha("t0");
-    const bool sh = argomenti.Ha("sh");
-    const bool esteso = argomenti.Ha("esteso") || argomenti.Ha("rif");
-    const bool tabella = argomenti.Ha("tabella");
-    const bool file = argomenti.Ha("file");
-    const int quanti = static_cast<int>(beta) + static_cast<int>(sh) + static_cast<int>(esteso) +
-                       static_cast<int>(tabella) + static_cast<int>(file);
-    if (quanti == 0) {
-        throw ErroreUso("manca il modello: --r0 OHM --beta K, --sh A B C, "
-                        "--esteso A1 B1 C1 D1 --rif OHM, --tabella FILE.csv o "
-                        "--file PARAMETRI.ntc");
+    // Each model named, by the option that names it.
+    std::vector<std::pair<std::string_view, std::optional<std::size_t>>> nominati;
+    for (std::size_t i = 0; i < TIPI_MODELLO.size(); ++i) {
+        if (const auto opzione = OpzioneDelTipo(argomenti, TIPI_MODELLO[i])) {
+            nominati.emplace_back(*opzione, i);
+        }
     }
-    if (quanti > 1) {
-        throw ErroreUso("un modello solo: --r0/--beta, --sh, --esteso, --tabella o --file");
+    for (const Opzione& altra : {TABELLA, FILE_PARAMETRI}) {
+        if (argomenti.Ha(altra.nome)) {
+            nominati.emplace_back(altra.nome, std::nullopt);
+        }
     }
-    if (file) {
-        const std::string& percorso = argomenti.Valori("file").front();
+    if (nominati.empty()) {
+        for (const Opzione& opzione : OpzioniModello()) {
+            if (argomenti.Ha(opzione.nome)) {
+                throw ErroreUso("--" + std::string(opzione.nome) + " non basta a dare un modello: " +
+                                SinossiModello());
+            }
+        }
+        throw ErroreUso("manca il modello: " + SinossiModello());
+    }
+    if (nominati.size() > 1) {
+        throw ErroreUso("un modello solo: --" + std::string(nominati[0].first) + " e --" +
+                        std::string(nominati[1].first) + " ne danno due");
+    }
+    const auto [opzione, tipo] = nominati.front();
+    if (tipo) {
+        const TipoModello& scelto = TIPI_MODELLO[*tipo];
+        for (const Opzione& data : OpzioniModello()) {
+            const bool delTipo = std::any_of(scelto.opzioni.begin(), scelto.opzioni.end(),
+                                             [&](const OpzioneModello& o) { return o.nome == data.nome; });
+            if (argomenti.Ha(data.nome) && !delTipo) {
+                throw ErroreUso("--" + std::string(data.nome) + " non va con --" + std::string(opzione));
+            }
+        }
+        return ModelloDelTipo(argomenti, *tipo);
+    }
+    const std::string& percorso = argomenti.Valori(opzione).front();
+    if (opzione == FILE_PARAMETRI.nome) {
         const auto caricato = CaricaModello(percorso);
         if (!caricato.Riuscito()) {
             throw ErroreDati(percorso + ": " + caricato.Motivo());
         }
         return CreaModello(caricato.Valore());
     }
-    if (beta) {
-        const ParametriBeta parametri{NumeroOpzione(argomenti, "r0"),
-                                      NumeroOpzione(argomenti, "beta"),
-                                      NumeroOpzione(argomenti, "t0", 25)};
-        if (parametri.R0 <= 0) {
-            throw ErroreDati("R0 deve essere positivo");
-        }
-        return std::make_unique<ModelloBeta>(parametri);
-    }
-    if (sh) {
-        const auto [a, b, c, d] = Numeri(argomenti, "sh");
-        return std::make_unique<ModelloSteinhartHart>(ParametriSteinhartHart{a, b, c});
-    }
-    if (esteso) {
-        if (!argomenti.Ha("esteso")) {
-            throw ErroreUso("--rif va con --esteso A1 B1 C1 D1");
-        }
-        const auto [a1, b1, c1, d1] = Numeri(argomenti, "esteso");
-        const double rif = NumeroOpzione(argomenti, "rif");
-        if (rif <= 0) {
-            throw ErroreDati("Rrif deve essere positivo");
-        }
-        return std::make_unique<ModelloEsteso>(ParametriEsteso{a1, b1, c1, d1, rif});
-    }
-    auto creata = ModelloTabella::Crea(LeggiPuntiTabella(argomenti.Valori("tabella").front()));
+    auto creata = ModelloTabella::Crea(LeggiPuntiTabella(percorso));
     if (!creata.Riuscito()) {
-        throw ErroreDati(argomenti.Valori("tabella").front() + ": " + creata.Motivo());
+        throw ErroreDati(percorso + ": " + creata.Motivo());
     }
     return std::make_unique<ModelloTabella>(std::move(creata.Valore()));
 }

@@ -2,15 +2,7 @@
 
 #include "ntc/modello_da_opzioni.h"
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Past 31 bits the counts no longer fit in a long on every target, and no ADC has as many.
-constexpr int BIT_MASSIMI = 31;
-
-} // namespace
 
 std::optional<PartitoreADC> PartitoreDaOpzioni(const Argomenti& argomenti, int bitPredefiniti) {
     if (!argomenti.Ha("partitore")) {
@@ -22,9 +14,6 @@ std::optional<PartitoreADC> PartitoreDaOpzioni(const Argomenti& argomenti, int b
     PartitoreADC adc;
     adc.partitore.rSerie = NumeroOpzione(argomenti, "partitore");
     adc.partitore.tensioneRif = NumeroOpzione(argomenti, "vref", VREF_PREDEFINITA);
-    if (adc.partitore.rSerie <= 0 || adc.partitore.tensioneRif <= 0) {
-        throw ErroreUso("--partitore e --vref vogliono valori positivi");
-    }
     const double bit = NumeroOpzione(argomenti, "bit", bitPredefiniti);
     if (bit != std::trunc(bit) || bit < 1 || bit > BIT_MASSIMI) {
         throw ErroreUso("--bit vuole un intero da 1 a 31");
@@ -38,21 +27,8 @@ std::optional<PartitoreADC> PartitoreDaOpzioni(const Argomenti& argomenti, int b
     } else {
         throw ErroreUso("--verso vuole massa o alimentazione");
     }
-    return adc;
-}
-
-std::optional<long> ConteggioIntero(const PartitoreADC& adc, double resistenza) {
-    const auto conteggi = ConteggiADC(adc.partitore, adc.bit, resistenza);
-    if (!conteggi) {
-        return std::nullopt;
+    if (const std::string motivo = VerificaPartitore(adc); !motivo.empty()) {
+        throw ErroreUso(motivo);
     }
-    // The exact count reaches 2^bit only for an infinite resistance; a converter's
-    // largest reading is 2^bit − 1.
-    const long massimo = (1L << adc.bit) - 1;
-    return std::clamp(std::lround(*conteggi), 0L, massimo);
-}
-
-DescrizionePartitore Descrivi(const PartitoreADC& adc) {
-    return {adc.partitore.rSerie, adc.partitore.posizione == Partitore::Posizione::VersoMassa,
-            adc.partitore.tensioneRif, adc.bit};
+    return adc;
 }

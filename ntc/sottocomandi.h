@@ -26,5 +26,8 @@ void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::strin
 void EseguiAutoriscaldamento(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
                              const Scarico& scarico);
 
+// The options that give adatta a coefficient rather than fit it (--t0, --rif).
+std::vector<Opzione> OpzioniDatiAdattamento();
+
 // The values after the options as numbers; ErroreUso when there are none.
 std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa);

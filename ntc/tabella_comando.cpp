@@ -1,14 +1,7 @@
-#include "ntc/formati.h"
-#include "ntc/griglia.h"
+#include "calcoli/tabella.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
-#include "ntc/versione.h"
-
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <stdexcept>
 
 namespace {
 
@@ -21,35 +14,35 @@ Griglia GrigliaRichiesta(const Argomenti& argomenti) {
     const NumeroScritto passo = numero("passo");
     const auto griglia = CalcolaGriglia(da, a, passo);
     if (const auto* errore = std::get_if<ErroreGriglia>(&griglia)) {
-        switch (*errore) {
-        case ErroreGriglia::PassoNullo:
-            throw ErroreUso("--passo non può essere 0");
-        case ErroreGriglia::VersoOpposto:
-            throw ErroreUso("--passo non va da --da verso --a");
-        case ErroreGriglia::TroppeRighe:
-            throw ErroreUso("più di " + std::to_string(RIGHE_MASSIME) + " righe");
-        }
+        throw ErroreUso(TestoErroreGriglia(*errore));
     }
     return std::get<Griglia>(griglia);
 }
 
+std::string NomiFormati() {
+    std::string nomi;
+    const auto tutti = TuttiIFormati();
+    for (std::size_t i = 0; i < tutti.size(); ++i) {
+        nomi += i == 0 ? "" : (i + 1 == tutti.size() ? " o " : ", ");
+        nomi += NomeFormato(tutti[i]);
+    }
+    return nomi;
+}
+
 FormatoTabella FormatoRichiesto(const Argomenti& argomenti) {
     const auto& nome = argomenti.Valori("formato");
-    auto formato = nome.empty() ? FormatoTabella::Csv : FormatoDaNome(nome.front());
+    auto formato = nome.empty() ? FormatoTabella(FormatoCsv{}) : FormatoDaNome(nome.front());
     if (!formato) {
-        throw ErroreUso("--formato vuole csv, json, c, marlin, klipper o esphome");
+        throw ErroreUso("--formato vuole " + NomiFormati());
     }
     if (argomenti.Ha("json")) {
-        if (!nome.empty() && formato != FormatoTabella::Json) {
+        if (!nome.empty() && !std::holds_alternative<FormatoJson>(*formato)) {
             throw ErroreUso("--json e --formato " + nome.front() + " insieme");
         }
-        formato = FormatoTabella::Json;
+        formato = FormatoJson{};
     }
-    if (argomenti.Ha("virgola")) {
-        if (formato != FormatoTabella::Csv) {
-            throw ErroreUso("--virgola vale solo per il formato csv");
-        }
-        formato = FormatoTabella::CsvVirgola;
+    if (argomenti.Ha("virgola") && !std::holds_alternative<FormatoCsv>(*formato)) {
+        throw ErroreUso("--virgola vale solo per il formato csv");
     }
     return *formato;
 }
@@ -63,56 +56,15 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
     }
     const auto modello = CostruisciModello(argomenti);
     const FormatoTabella formato = FormatoRichiesto(argomenti);
-    // Marlin's tables are in 10-bit counts whatever the board's converter.
-    constexpr int BIT_MARLIN = 10;
-    const auto adc = PartitoreDaOpzioni(
-        argomenti, formato == FormatoTabella::Marlin ? BIT_MARLIN : BIT_PREDEFINITI);
+    ContestoTabella contesto;
+    contesto.partitore =
+        PartitoreDaOpzioni(argomenti, BitFormato(formato).value_or(BIT_PREDEFINITI));
+    contesto.virgola = argomenti.Ha("virgola");
     const Griglia griglia = GrigliaRichiesta(argomenti);
-    const auto riga = [&](long i) {
-        const double t = griglia.Temperatura(i);
-        const auto r = modello->Resistenza(t);
-        const auto alfa = modello->DerivataLogaritmica(t);
-        if (!r || !alfa) {
-            std::string testo = "nessuna resistenza a T = ";
-            AggiungiNumero(testo, t);
-            throw ErroreDati(testo + " °C con questo modello");
+    if (const auto errore = ScriviTabella(uscita, formato, *modello, griglia, contesto, scarico)) {
+        if (errore->tipo == ErroreTabella::Tipo::Formato) {
+            throw ErroreUso(errore->motivo);
         }
-        const auto conteggio = adc ? ConteggioIntero(*adc, *r) : std::nullopt;
-        if (adc && !conteggio) {
-            std::string testo = "nessuna lettura del partitore per R = ";
-            AggiungiNumero(testo, *r);
-            throw ErroreDati(testo);
-        }
-        return RigaTabella{t, *r, *alfa, conteggio};
-    };
-
-    if (!FormatoARighe(formato)) {
-        std::vector<RigaTabella> righe;
-        righe.reserve(static_cast<size_t>(griglia.righe));
-        for (long i = 0; i < griglia.righe; ++i) {
-            righe.push_back(riga(i));
-        }
-        try {
-            ScriviTabella(uscita, formato, righe,
-                          adc ? std::optional(Descrivi(*adc)) : std::nullopt, VERSIONE_NTC);
-        } catch (const std::invalid_argument& errore) {
-            throw ErroreUso(errore.what());
-        }
-        return;
+        throw ErroreDati(errore->motivo);
     }
-    // Every row is checked before any is written, so that a row without a result leaves no
-    // half table behind; computing a row twice costs far less than holding all of them.
-    for (long i = 0; i < griglia.righe; ++i) {
-        (void)riga(i);
-    }
-    constexpr size_t BLOCCO = size_t{64} * 1024;
-    ScriviTestaTabella(uscita, formato, adc.has_value(), static_cast<size_t>(griglia.righe),
-                       VERSIONE_NTC);
-    for (long i = 0; i < griglia.righe; ++i) {
-        ScriviRigaTabella(uscita, formato, riga(i), i == 0);
-        if (scarico && uscita.size() >= BLOCCO) {
-            scarico(uscita);
-        }
-    }
-    ScriviCodaTabella(uscita, formato, false);
 }

@@ -38,7 +38,7 @@ TEST(Adattamento, SteinhartHartDaTrePuntiIncollatiConLaVirgola) {
     PannelloAdattamento* pannello = finestra.Adattamento();
     QApplication::clipboard()->setText(QStringLiteral("T\tR\n0\t32554\n25\t10000\n100\t678,3\n"));
     pannello->Incolla();
-    pannello->ImpostaForma(FormaAdattamento::SteinhartHart);
+    pannello->ImpostaForma(*TipoDaNome("steinhart-hart"));
     pannello->Adatta();
     ASSERT_TRUE(pannello->Risultato().has_value()) << pannello->TestoRisultato().toStdString();
     const auto& sh = std::get<ParametriSteinhartHart>(pannello->Risultato()->parametri);
@@ -46,12 +46,12 @@ TEST(Adattamento, SteinhartHartDaTrePuntiIncollatiConLaVirgola) {
     EXPECT_NEAR(sh.A, attesi[0], 1e-12);
     EXPECT_NEAR(sh.B, attesi[1], 1e-13);
     EXPECT_NEAR(sh.C, attesi[2], 1e-14);
-    EXPECT_LT(pannello->Risultato()->residuoMassimo, 1e-9);
+    EXPECT_LT(pannello->Risultato()->scarti.massimo, 1e-9);
     EXPECT_TRUE(pannello->TestoRisultato().startsWith(QStringLiteral("Steinhart–Hart: A = 0,00")));
 
     // "Usa questo modello": the fields take the coefficients at full precision.
     pannello->UsaModello();
-    EXPECT_EQ(finestra.Numero(F::CampoC), sh.C);
+    EXPECT_EQ(finestra.Numero(CampoDi(finestra, "steinhart-hart", "C")), sh.C);
     finestra.GraficoDellaCurva()->PortaCursore(25);
     EXPECT_TRUE(finestra.GraficoDellaCurva()->Lettura().contains(QStringLiteral("R = 10000 Ω")))
         << finestra.GraficoDellaCurva()->Lettura().toStdString();
@@ -61,7 +61,7 @@ TEST(Adattamento, CNegativoAvvisaEProponeLaBetaDegliEstremi) {
     F finestra(RegioneC());
     PannelloAdattamento* pannello = finestra.Adattamento();
     EXPECT_EQ(pannello->IncollaTesto(QStringLiteral("25\t10000\n50\t4161\n85\t1600\n")), QString());
-    pannello->ImpostaForma(FormaAdattamento::SteinhartHart);
+    pannello->ImpostaForma(*TipoDaNome("steinhart-hart"));
     pannello->Adatta();
     ASSERT_TRUE(pannello->Risultato().has_value());
     EXPECT_LT(std::get<ParametriSteinhartHart>(pannello->Risultato()->parametri).C, 0);
@@ -70,19 +70,19 @@ TEST(Adattamento, CNegativoAvvisaEProponeLaBetaDegliEstremi) {
     pannello->UsaModello();
     // B through (25 °C, 10000 Ω) and (85 °C, 1600 Ω): ln(10000/1600) / (1/298.15 − 1/358.15).
     const double atteso = std::log(10000.0 / 1600) / (1 / 298.15 - 1 / 358.15);
-    EXPECT_NEAR(*finestra.Numero(F::CampoB), atteso, 1e-9);
+    EXPECT_NEAR(*finestra.Numero(CampoDi(finestra, "beta", "B")), atteso, 1e-9);
     EXPECT_NEAR(atteso, 3261.458, 1e-3);
-    EXPECT_EQ(finestra.Numero(F::CampoR0), 10000);
+    EXPECT_EQ(finestra.Numero(CampoDi(finestra, "beta", "R0")), 10000);
 }
 
 TEST(Adattamento, PuntiSbagliatiOInsufficientiNonDannoModello) {
     F finestra(RegioneC());
     PannelloAdattamento* pannello = finestra.Adattamento();
     pannello->IncollaTesto(QStringLiteral("25\t10000\n50\t4161\n"));
-    pannello->ImpostaForma(FormaAdattamento::SteinhartHart);
+    pannello->ImpostaForma(*TipoDaNome("steinhart-hart"));
     pannello->Adatta();
     EXPECT_FALSE(pannello->Risultato().has_value());
-    pannello->ImpostaForma(FormaAdattamento::Beta);
+    pannello->ImpostaForma(*TipoDaNome("beta"));
     pannello->Adatta();
     ASSERT_TRUE(pannello->Risultato().has_value());
     EXPECT_NEAR(std::get<ParametriBeta>(pannello->Risultato()->parametri).B,

@@ -23,7 +23,7 @@ TEST(FileModello, UnaBetaSalvataQuiSiApreNellaCalcolatrice) {
     QTemporaryDir cartella;
     const QString percorso = cartella.filePath(QStringLiteral("sonda.ntc"));
     F finestra(RegioneItaliana());
-    Scrivi(finestra, F::CampoR0, QStringLiteral("4700,5"));
+    Scrivi(finestra, "beta", "R0", QStringLiteral("4700,5"));
     EXPECT_EQ(finestra.SalvaParametri(percorso), QString());
     ParametriNTC calcolatrice;
     CaricaParametri(percorso.toStdString(), calcolatrice);
@@ -32,7 +32,7 @@ TEST(FileModello, UnaBetaSalvataQuiSiApreNellaCalcolatrice) {
 
     F altra(RegioneC());
     EXPECT_EQ(altra.ApriParametri(percorso), QString());
-    EXPECT_EQ(altra.Casella(F::CampoR0)->text(), QStringLiteral("4700.5"));
+    EXPECT_EQ(CampoDi(altra, "beta", "R0")->text(), QStringLiteral("4700.5"));
 }
 
 TEST(FileModello, SteinhartHartAPrecisionePienaAccantoAllaBetaDellaCalcolatrice) {
@@ -45,10 +45,10 @@ TEST(FileModello, SteinhartHartAPrecisionePienaAccantoAllaBetaDellaCalcolatrice)
         file.write("; sonda del forno\r\n[NTC]\r\nR0=10000\r\nB=3950\r\n");
     }
     F finestra(RegioneC());
-    finestra.ScegliTipo(F::TipoModello::SteinhartHart);
-    Scrivi(finestra, F::CampoA, QStringLiteral("0.0011291481324"));
-    Scrivi(finestra, F::CampoBSteinhartHart, QStringLiteral("0.000234107705"));
-    Scrivi(finestra, F::CampoC, QStringLiteral("8.7754682e-8"));
+    finestra.ScegliTipo(*TipoDaNome("steinhart-hart"));
+    Scrivi(finestra, "steinhart-hart", "A", QStringLiteral("0.0011291481324"));
+    Scrivi(finestra, "steinhart-hart", "B", QStringLiteral("0.000234107705"));
+    Scrivi(finestra, "steinhart-hart", "C", QStringLiteral("8.7754682e-8"));
     EXPECT_EQ(finestra.SalvaParametri(percorso), QString());
     const QByteArray testo = Contenuto(percorso);
     EXPECT_TRUE(testo.startsWith("; sonda del forno\r\n[NTC]\r\n")) << testo.toStdString();
@@ -64,9 +64,9 @@ TEST(FileModello, SteinhartHartAPrecisionePienaAccantoAllaBetaDellaCalcolatrice)
 
     F altra(RegioneItaliana());
     EXPECT_EQ(altra.ApriParametri(percorso), QString());
-    EXPECT_EQ(altra.Numero(F::CampoA), 0.0011291481324);
-    EXPECT_EQ(altra.Numero(F::CampoC), 8.7754682e-8);
-    EXPECT_EQ(altra.Casella(F::CampoA)->text(), QStringLiteral("0,0011291481324"));
+    EXPECT_EQ(altra.Numero(CampoDi(altra, "steinhart-hart", "A")), 0.0011291481324);
+    EXPECT_EQ(altra.Numero(CampoDi(altra, "steinhart-hart", "C")), 8.7754682e-8);
+    EXPECT_EQ(CampoDi(altra, "steinhart-hart", "A")->text(), QStringLiteral("0,0011291481324"));
 }
 
 TEST(FileModello, FileSenzaModelloOIlleggibile) {
@@ -80,7 +80,7 @@ TEST(FileModello, FileSenzaModelloOIlleggibile) {
     }
     EXPECT_NE(finestra.ApriParametri(vuoto), QString());
     EXPECT_NE(finestra.ApriParametri(cartella.filePath(QStringLiteral("manca.ntc"))), QString());
-    EXPECT_EQ(finestra.Casella(F::CampoR0)->text(), QStringLiteral("10000"));
+    EXPECT_EQ(CampoDi(finestra, "beta", "R0")->text(), QStringLiteral("10000"));
     EXPECT_NE(finestra.SalvaParametri(cartella.filePath(QStringLiteral("manca/sonda.ntc"))),
               QString());
 }

@@ -75,7 +75,7 @@ TEST(GraficoCurva, ErroreControLaTabellaConLaFasciaDiTolleranza) {
     EXPECT_TRUE(errore->EtichetteX().isEmpty() || errore->Lettura().isEmpty());
     const QString file = QStringLiteral(TABELLE "/vishay_ntcle100e3103_3977.csv");
     ASSERT_EQ(finestra.ApriTabellaCostruttore(file), QString());
-    Scrivi(finestra, F::CampoB, QStringLiteral("3977"));
+    Scrivi(finestra, "beta", "B", QStringLiteral("3977"));
     Scrivi(finestra, F::CampoInizio, QStringLiteral("-40"));
     Scrivi(finestra, F::CampoFine, QStringLiteral("125"));
     errore->PortaCursore(25);
@@ -96,7 +96,7 @@ TEST(GraficoCurva, ErroreControLaTabellaConLaFasciaDiTolleranza) {
     EXPECT_GT(errore->EstremiY().massimo, 0.2);
 
     // The maker's table as the model: no error, and its range only.
-    finestra.ScegliTipo(F::TipoModello::Tabella);
+    finestra.ScegliTipo(F::TIPO_TABELLA);
     errore->PortaCursore(0);
     EXPECT_TRUE(errore->Lettura().contains(QStringLiteral("errore = 0 K")))
         << errore->Lettura().toStdString();
@@ -129,7 +129,7 @@ TEST(GraficoCurva, SenzaCurvaNessunaLetturaVecchia) {
     GraficoCurva* grafico = finestra.GraficoDellaCurva();
     grafico->PortaCursore(25);
     ASSERT_FALSE(grafico->Lettura().isEmpty());
-    Scrivi(finestra, F::CampoR0, QStringLiteral("x"));
+    Scrivi(finestra, "beta", "R0", QStringLiteral("x"));
     EXPECT_EQ(grafico->Lettura(), QString());
     grafico->PortaCursore(25);
     EXPECT_EQ(grafico->Lettura(), QString());

@@ -25,23 +25,23 @@ using F = FinestraCurva;
 // the same bytes, in a comma region as in a point region.
 TEST(TabellaCurva, StessiByteDelComando) {
     struct Caso {
-        F::Esportazione esportazione;
+        FormatoTabella esportazione;
         bool partitore;
         std::vector<std::string_view> formato;
     };
     const std::vector<Caso> casi{
-        {F::EsportaCsv, false, {"--formato", "csv"}},
-        {F::EsportaCsv, true, {"--formato", "csv"}},
-        {F::EsportaJson, true, {"--formato", "json"}},
-        {F::EsportaC, true, {"--formato", "c"}},
-        {F::EsportaMarlin, true, {"--formato", "marlin"}},
-        {F::EsportaKlipper, false, {"--formato", "klipper"}},
-        {F::EsportaEsphome, true, {"--formato", "esphome"}},
+        {FormatoCsv{}, false, {"--formato", "csv"}},
+        {FormatoCsv{}, true, {"--formato", "csv"}},
+        {FormatoJson{}, true, {"--formato", "json"}},
+        {FormatoC{}, true, {"--formato", "c"}},
+        {FormatoMarlin{}, true, {"--formato", "marlin"}},
+        {FormatoKlipper{}, false, {"--formato", "klipper"}},
+        {FormatoEsphome{}, true, {"--formato", "esphome"}},
     };
     for (const bool italiana : {false, true}) {
         F finestra(italiana ? RegioneItaliana() : RegioneC());
-        Scrivi(finestra, F::CampoR0, QStringLiteral("10000"));
-        Scrivi(finestra, F::CampoB, QStringLiteral("3950"));
+        Scrivi(finestra, "beta", "R0", QStringLiteral("10000"));
+        Scrivi(finestra, "beta", "B", QStringLiteral("3950"));
         Scrivi(finestra, F::CampoInizio, QStringLiteral("-40"));
         Scrivi(finestra, F::CampoFine, QStringLiteral("125"));
         Scrivi(finestra, F::CampoPasso, QStringLiteral("5"));
@@ -56,7 +56,7 @@ TEST(TabellaCurva, StessiByteDelComando) {
             if (caso.partitore) {
                 argomenti.insert(argomenti.end(), {"--partitore", "4700", "--vref", "3.3"});
             }
-            if (italiana && caso.esportazione == F::EsportaCsv) {
+            if (italiana && std::holds_alternative<FormatoCsv>(caso.esportazione)) {
                 argomenti.push_back("--virgola");
             }
             const auto finestraTesto = finestra.TestoEsportazione(caso.esportazione);
@@ -69,15 +69,15 @@ TEST(TabellaCurva, StessiByteDelComando) {
 
 TEST(TabellaCurva, GrigliaFineEModelloSteinhartHartComeIlComando) {
     F finestra(RegioneItaliana());
-    finestra.ScegliTipo(F::TipoModello::SteinhartHart);
-    Scrivi(finestra, F::CampoA, QStringLiteral("0,001129148"));
-    Scrivi(finestra, F::CampoBSteinhartHart, QStringLiteral("0,000234125"));
-    Scrivi(finestra, F::CampoC, QStringLiteral("8,76741e-8"));
+    finestra.ScegliTipo(*TipoDaNome("steinhart-hart"));
+    Scrivi(finestra, "steinhart-hart", "A", QStringLiteral("0,001129148"));
+    Scrivi(finestra, "steinhart-hart", "B", QStringLiteral("0,000234125"));
+    Scrivi(finestra, "steinhart-hart", "C", QStringLiteral("8,76741e-8"));
     Scrivi(finestra, F::CampoInizio, QStringLiteral("-55"));
     Scrivi(finestra, F::CampoFine, QStringLiteral("300"));
     Scrivi(finestra, F::CampoPasso, QStringLiteral("0,01"));
     EXPECT_EQ(finestra.Righe()->rowCount(), 35501);
-    EXPECT_EQ(finestra.TestoEsportazione(F::EsportaC).Valore(),
+    EXPECT_EQ(finestra.TestoEsportazione(FormatoC{}).Valore(),
               Comando({"tabella", "--sh", "0.001129148", "0.000234125", "8.76741e-8", "--da", "-55",
                        "--a", "300", "--passo", "0.01", "--formato", "c"}));
 }
@@ -99,12 +99,12 @@ TEST(TabellaCurva, CampiSbagliatiNonDannoTabellaEDiconoPerche) {
     Scrivi(finestra, F::CampoPasso, QStringLiteral("0"));
     EXPECT_EQ(finestra.Righe()->rowCount(), 0);
     EXPECT_EQ(finestra.Stato(), QStringLiteral("il passo non può essere 0"));
-    EXPECT_FALSE(finestra.TestoEsportazione(F::EsportaCsv).Riuscito());
+    EXPECT_FALSE(finestra.TestoEsportazione(FormatoCsv{}).Riuscito());
     Scrivi(finestra, F::CampoPasso, QStringLiteral("1"));
-    Scrivi(finestra, F::CampoB, QStringLiteral("3950.5")); // a point in a comma region
+    Scrivi(finestra, "beta", "B", QStringLiteral("3950.5")); // a point in a comma region
     EXPECT_EQ(finestra.Righe()->rowCount(), 0);
     EXPECT_EQ(finestra.Stato(), QStringLiteral("B in kelvin: non è un numero"));
     // A Marlin table cannot do without a divider; the command's reason is shown.
-    Scrivi(finestra, F::CampoB, QStringLiteral("3950"));
-    EXPECT_FALSE(finestra.TestoEsportazione(F::EsportaMarlin).Riuscito());
+    Scrivi(finestra, "beta", "B", QStringLiteral("3950"));
+    EXPECT_FALSE(finestra.TestoEsportazione(FormatoMarlin{}).Riuscito());
 }

@@ -1,4 +1,3 @@
-#include "curva/griglia.h"
 #include "curva/tacche.h"
 
 #include <gtest/gtest.h>
@@ -39,22 +38,4 @@ TEST(Tacche, LogaritmicheADecadiIntere) {
     EXPECT_EQ(TaccheLogaritmiche({100, 1000}), (std::vector<double>{100, 200, 500, 1000}));
     // Past four decades only the decades are lines.
     EXPECT_EQ(TaccheLogaritmiche({1, 1e6}), (std::vector<double>{1, 10, 100, 1e3, 1e4, 1e5, 1e6}));
-}
-
-TEST(Griglia, RigheComeLeDigitaLUtente) {
-    const auto lunga = GrigliaTemperature("-55", "300", "0.01");
-    ASSERT_TRUE(lunga.Riuscito());
-    EXPECT_EQ(lunga.Valore().size(), 35501U);
-    EXPECT_EQ(lunga.Valore().back(), 300);
-    EXPECT_EQ(lunga.Valore()[1], -54.99);
-    const auto discesa = GrigliaTemperature("100", "0", "-25");
-    ASSERT_TRUE(discesa.Riuscito());
-    EXPECT_EQ(discesa.Valore(), (std::vector<double>{100, 75, 50, 25, 0}));
-    // The end is not reached past it: 0, 0.3, 0.6, 0.9.
-    EXPECT_EQ(GrigliaTemperature("0", "1", "0.3").Valore().size(), 4U);
-    for (const auto& [da, a, passo] :
-         {std::tuple("0", "1", "0"), std::tuple("10", "0", "1"), std::tuple("0", "1e9", "1e-9"),
-          std::tuple("", "1", "1"), std::tuple("0", "x", "1")}) {
-        EXPECT_FALSE(GrigliaTemperature(da, a, passo).Riuscito()) << da << " " << a << " " << passo;
-    }
 }

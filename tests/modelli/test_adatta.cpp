@@ -94,8 +94,8 @@ TEST(AdattaSteinhartHart, CNegativoAvvisaEProponeIlBeta) {
         ASSERT_TRUE(a.betaEstremi);
         const double b = std::log(10000.0 / 1600) / (1 / 298.15 - 1 / 358.15);
         EXPECT_NEAR(b, 3261.458, 5e-4);
-        EXPECT_NEAR(a.betaEstremi->parametri.B, b, 1e-9);
-        EXPECT_EQ(a.betaEstremi->parametri.R0, 10000);
+        EXPECT_NEAR(a.betaEstremi->B, b, 1e-9);
+        EXPECT_EQ(a.betaEstremi->R0, 10000);
         EXPECT_NE(a.avvisi[0].find("3261.458"), std::string::npos) << a.avvisi[0];
     }
     EXPECT_FALSE(AdattaSteinhartHart3({25, 10000}, {50, 10000}, {85, 1600}).Riuscito());

@@ -1,4 +1,4 @@
-#include "ntc/griglia.h"
+#include "calcoli/griglia.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,4 +50,16 @@ std::variant<Griglia, ErroreGriglia> CalcolaGriglia(NumeroScritto da, NumeroScri
     }
     griglia.righe = static_cast<long>(righe);
     return griglia;
+}
+
+std::string TestoErroreGriglia(ErroreGriglia errore) {
+    switch (errore) {
+    case ErroreGriglia::PassoNullo:
+        return "il passo non può essere 0";
+    case ErroreGriglia::VersoOpposto:
+        return "il passo non va dall'inizio verso la fine";
+    case ErroreGriglia::TroppeRighe:
+        return "più di " + std::to_string(RIGHE_MASSIME) + " righe";
+    }
+    return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -19,8 +20,11 @@ struct Griglia {
 // mistyped step can ask for.
 inline constexpr long RIGHE_MASSIME = 1'000'000;
 
-// Why there is no grid, for each caller to say in its own words.
+// Why there is no grid.
 enum class ErroreGriglia { PassoNullo, VersoOpposto, TroppeRighe };
+
+// The same in Italian, for the user.
+std::string TestoErroreGriglia(ErroreGriglia errore);
 
 // A number as typed, and its value: the text gives the decimals the grid counts in.
 struct NumeroScritto {

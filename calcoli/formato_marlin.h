@@ -1,0 +1,22 @@
+#pragma once
+
+#include "calcoli/contesto_tabella.h"
+#include "calcoli/righe_tabella.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Marlin's temperature table: { OV(count), °C } rows in rising count.
+struct FormatoMarlin {
+    static constexpr std::string_view NOME = "marlin";
+    static constexpr std::string_view ESTENSIONE = "h";
+    static constexpr std::string_view DESCRIZIONE = "C++";
+    // Marlin's tables are in 10-bit counts whatever the board's converter.
+    static constexpr std::optional<int> BIT{10};
+
+    // Empty when written, else why the table does not fit the format.
+    static std::string Scrivi(std::string& uscita, const ContestoTabella& contesto,
+                              std::span<const RigaTabella> righe);
+};

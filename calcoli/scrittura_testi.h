@@ -1,0 +1,31 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// Numbers and JSON as brevanto-ntc writes them, byte for byte the same in every locale, so
+// that the curve window's exports are the command's.
+
+// The shortest text that reads back to the same double ("25", "1e-05").
+void AggiungiNumero(std::string& uscita, double valore);
+// The same with a decimal comma, for the spreadsheets of comma regions.
+void AggiungiNumeroVirgola(std::string& uscita, double valore);
+// Several numbers, with the separator between them: "1.5,2" or "1.5, 2".
+void AggiungiNumeri(std::string& uscita, std::span<const double> valori,
+                    std::string_view separatore);
+// The same without an exponent ("0.00001"), for readers that take none.
+void AggiungiNumeroFisso(std::string& uscita, double valore);
+void AggiungiIntero(std::string& uscita, long valore);
+
+// JSON objects, one a line: {"chiave": numero, ...}. AggiungiOggettoJson writes one
+// object of name–value pairs; the array helpers open and close a list of them.
+struct CampoJson {
+    std::string_view nome;
+    double valore = 0;
+};
+void AggiungiOggettoJson(std::string& uscita, std::span<const CampoJson> campi);
+void AggiungiElementoJson(std::string& uscita, std::span<const CampoJson> campi, bool primo);
+void ChiudiArrayJson(std::string& uscita, bool vuoto);
+// A JSON string with its quotes, escaping what JSON requires.
+void AggiungiTestoJson(std::string& uscita, std::string_view testo);
