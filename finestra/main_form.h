@@ -2,6 +2,7 @@
 
 #include "core/regione.h"
 #include "finestra/mappa_tasti.h"
+#include "finestra/righe_storico.h"
 #include "finestra/servizi.h"
 
 #include <QMainWindow>
@@ -46,7 +47,7 @@ private:
     static constexpr qint16 SVUOTA_PRIMA = -1;
     static constexpr qint16 IN_CODA = 0;
     void MostraParametri(qint16 flag);
-    void ScriviStorico(qint16 codice, double valore);
+    void ScriviStorico(const RigaStorico& riga);
 
     void MenuApri_Click();
     void MenuSalva_Click();

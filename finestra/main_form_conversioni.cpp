@@ -34,16 +34,16 @@ void MainForm::Cmd_Operazione_Click(qint16 indice) {
             }
         }
         if (risultato == ERRORE_CALCOLO) {
-            ScriviStorico(static_cast<qint16>(STORICO_ERRORE + indice), 0);
+            ScriviStorico(RigaErroreConversione{indice});
             ImpostaRegistro(QStringLiteral("Errore"));
         } else if (risultato == ERRORE_R0) {
-            ScriviStorico(STORICO_R0_ZERO, 0);
+            ScriviStorico(RigaAvviso::R0Zero);
             ImpostaRegistro(QStringLiteral("Errore"));
         } else if (risultato == ERRORE_B) {
-            ScriviStorico(STORICO_B_ZERO, 0);
+            ScriviStorico(RigaAvviso::BZero);
             ImpostaRegistro(QStringLiteral("Errore"));
         } else {
-            ScriviStorico(static_cast<qint16>(STORICO_RISULTATO + indice), risultato);
+            ScriviStorico(RigaRisultato{indice, risultato});
             ImpostaRegistro(QString::fromStdString(FormattaNumero(risultato, regione_)));
         }
     }

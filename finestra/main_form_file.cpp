@@ -18,6 +18,6 @@ void MainForm::MenuSalva_Click() {
     const auto nome = DialogoSalva(*comDialog_);
     // A failed save leaves the file as it was; the user must not believe it kept.
     if (!nome.empty() && !SalvaParametri(nome, ParametriCorrenti())) {
-        ScriviStorico(STORICO_SALVATAGGIO_FALLITO, 0);
+        ScriviStorico(RigaAvviso::SalvataggioFallito);
     }
 }

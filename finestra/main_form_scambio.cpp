@@ -43,6 +43,6 @@ void MainForm::InvioCalcolatriceConcluso(bool consegnato) {
     // Nothing was typed: no calculator is installed, its window never came up, or it
     // lost the focus while the number was being typed.
     if (!consegnato) {
-        ScriviStorico(STORICO_CALCOLATRICE_NON_DISPONIBILE, 0);
+        ScriviStorico(RigaAvviso::CalcolatriceNonDisponibile);
     }
 }

@@ -19,11 +19,7 @@ void MainForm::MostraParametri(qint16 flag) {
     lstStorico_->SelezionaUltima();
 }
 
-void MainForm::ScriviStorico(qint16 codice, double valore) {
-    const auto riga = RigaStorico(codice, valore, Registro(), ParametriCorrenti(), regione_);
-    if (!riga) {
-        return;
-    }
-    lstStorico_->Aggiungi(*riga);
+void MainForm::ScriviStorico(const RigaStorico& riga) {
+    lstStorico_->Aggiungi(TestoRigaStorico(riga, Registro(), ParametriCorrenti(), regione_));
     lstStorico_->SelezionaUltima();
 }

@@ -43,7 +43,7 @@ void MainForm::Cmd_Tasto_Click(qint16 indice) {
         break;
     case TASTO_RESET:
         AzzeraParametri(ParametriCorrenti());
-        ScriviStorico(STORICO_RESET, 0);
+        ScriviStorico(RigaReset{});
         MostraParametri(IN_CODA);
         break;
     default:
@@ -63,9 +63,9 @@ void MainForm::Cmd_Par_Click(qint16 indice) {
         parametro = valore;
     } else {
         parametro = 0;
-        ScriviStorico(indice == PAR_R0 ? STORICO_R0_NON_POSITIVO : STORICO_B_NON_POSITIVO, 0);
+        ScriviStorico(indice == PAR_R0 ? RigaAvviso::R0NonPositivo : RigaAvviso::BNonPositivo);
     }
-    ScriviStorico(indice == PAR_R0 ? STORICO_R0 : STORICO_B, 0);
+    ScriviStorico(RigaParametro{indice == PAR_R0 ? RigaParametro::Quale::R0 : RigaParametro::Quale::B});
     Cmd_Tasto_Click(TASTO_C);
     lstStorico_->setFocus();
 }

@@ -3,6 +3,8 @@
 #include "core/testi_numerici.h"
 #include "finestra/tabella_pulsanti.h"
 
+#include <array>
+
 namespace {
 
 QString Formatta(double valore, const Regione& regione) {
@@ -11,43 +13,58 @@ QString Formatta(double valore, const Regione& regione) {
 
 // Units of the four conversions, by Cmd_Operazione index: what the register holds and
 // what the result is in.
-const char* const INGRESSO[] = {" [Ohm] = ", " [°C] = ", " [°C] = ", " [°C] = "};
-const char* const USCITA[] = {" [°C]", " [Ohm]", " [°F]", " [K]"};
+constexpr std::array<const char*, NUMERO_OPERAZIONI> INGRESSO{" [Ohm] = ", " [°C] = ", " [°C] = ",
+                                                             " [°C] = "};
+constexpr std::array<const char*, NUMERO_OPERAZIONI> USCITA{" [°C]", " [Ohm]", " [°F]", " [K]"};
+
+// One handler per kind of line: a kind added to RigaStorico without one fails to compile.
+template <typename... Gestori> struct Casi : Gestori... {
+    using Gestori::operator()...;
+};
+
+QString TestoAvviso(RigaAvviso avviso) {
+    switch (avviso) {
+    case RigaAvviso::CalcolatriceNonDisponibile:
+        return QStringLiteral("Calcolatrice non disponibile !");
+    case RigaAvviso::SalvataggioFallito:
+        return QStringLiteral("Salvataggio non riuscito !");
+    case RigaAvviso::BZero:
+        return QStringLiteral("B = 0 !");
+    case RigaAvviso::BNonPositivo:
+        return QStringLiteral("B > 0 !");
+    case RigaAvviso::R0NonPositivo:
+        return QStringLiteral("R0 > 0 !");
+    case RigaAvviso::R0Zero:
+        return QStringLiteral("R0 = 0 !");
+    }
+    return {};
+}
 
 } // namespace
 
-std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& registro,
-                                   const ParametriNTC& parametri, const Regione& regione) {
-    if (codice >= STORICO_RISULTATO && codice < STORICO_RISULTATO + NUMERO_OPERAZIONI) {
-        return registro + QString::fromUtf8(INGRESSO[codice - STORICO_RISULTATO]) +
-               Formatta(valore, regione) + QString::fromUtf8(USCITA[codice - STORICO_RISULTATO]);
-    }
-    if (codice >= STORICO_ERRORE && codice < STORICO_ERRORE + NUMERO_OPERAZIONI) {
-        return registro + QString::fromUtf8(INGRESSO[codice - STORICO_ERRORE]) +
-               QStringLiteral("Errore");
-    }
-    switch (codice) {
-    case STORICO_R0:
-        return QStringLiteral("-> R0 = ") + Formatta(parametri.R0, regione);
-    case STORICO_B:
-        return QStringLiteral("-> B  = ") + Formatta(parametri.B, regione);
-    case STORICO_RESET:
-        return QStringLiteral("Reset eseguito");
-    case STORICO_CALCOLATRICE_NON_DISPONIBILE:
-        return QStringLiteral("Calcolatrice non disponibile !");
-    case STORICO_SALVATAGGIO_FALLITO:
-        return QStringLiteral("Salvataggio non riuscito !");
-    case STORICO_B_ZERO:
-        return QStringLiteral("B = 0 !");
-    case STORICO_B_NON_POSITIVO:
-        return QStringLiteral("B > 0 !");
-    case STORICO_R0_NON_POSITIVO:
-        return QStringLiteral("R0 > 0 !");
-    case STORICO_R0_ZERO:
-        return QStringLiteral("R0 = 0 !");
-    default:
-        return std::nullopt;
-    }
+QString TestoRigaStorico(const RigaStorico& riga, const QString& registro,
+                         const ParametriNTC& parametri, const Regione& regione) {
+    const auto ingresso = [&](qint16 operazione) {
+        return registro + QString::fromUtf8(INGRESSO.at(static_cast<size_t>(operazione)));
+    };
+    return std::visit(
+        Casi{
+            [&](const RigaParametro& p) {
+                return p.quale == RigaParametro::Quale::R0
+                           ? QStringLiteral("-> R0 = ") + Formatta(parametri.R0, regione)
+                           : QStringLiteral("-> B  = ") + Formatta(parametri.B, regione);
+            },
+            [](const RigaReset&) { return QStringLiteral("Reset eseguito"); },
+            [&](const RigaRisultato& r) {
+                return ingresso(r.operazione) + Formatta(r.valore, regione) +
+                       QString::fromUtf8(USCITA.at(static_cast<size_t>(r.operazione)));
+            },
+            [&](const RigaErroreConversione& e) {
+                return ingresso(e.operazione) + QStringLiteral("Errore");
+            },
+            [](RigaAvviso a) { return TestoAvviso(a); },
+        },
+        riga);
 }
 
 QStringList BloccoParametri(const ParametriNTC& parametri, const Regione& regione) {

@@ -5,27 +5,44 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
-// The texts of the history list, apart from the list itself.
+#include <variant>
 
-// The message codes of the history lines.
-inline constexpr qint16 STORICO_R0 = 0;
-inline constexpr qint16 STORICO_B = 1;
-inline constexpr qint16 STORICO_RESET = 10;
-// Plus the conversion's Cmd_Operazione index: the result, or the failure.
-inline constexpr qint16 STORICO_RISULTATO = 20;
-inline constexpr qint16 STORICO_ERRORE = 30;
-inline constexpr qint16 STORICO_CALCOLATRICE_NON_DISPONIBILE = 94;
-inline constexpr qint16 STORICO_SALVATAGGIO_FALLITO = 95;
-inline constexpr qint16 STORICO_B_ZERO = 96;
-inline constexpr qint16 STORICO_B_NON_POSITIVO = 97;
-inline constexpr qint16 STORICO_R0_NON_POSITIVO = 98;
-inline constexpr qint16 STORICO_R0_ZERO = 99;
+// The lines of the history list, apart from the list itself: one type per kind of line.
 
-// The line that a message code stands for, or nothing for a code without one.
-std::optional<QString> RigaStorico(qint16 codice, double valore, const QString& registro,
-                                   const ParametriNTC& parametri, const Regione& regione);
+// "-> R0 = 10000.0" or "-> B  = 3950.0": a parameter as it now is.
+struct RigaParametro {
+    enum class Quale { R0, B };
+    Quale quale = Quale::R0;
+};
+// "Reset eseguito".
+struct RigaReset {};
+// "25 [°C] = 10000.0 [Ohm]": the register, then a conversion's result (by its
+// Cmd_Operazione index).
+struct RigaRisultato {
+    qint16 operazione = 0;
+    double valore = 0;
+};
+// "25 [°C] = Errore": the register and a conversion that has no result.
+struct RigaErroreConversione {
+    qint16 operazione = 0;
+};
+// The one-word warnings.
+enum class RigaAvviso {
+    CalcolatriceNonDisponibile, // "Calcolatrice non disponibile !"
+    SalvataggioFallito,         // "Salvataggio non riuscito !"
+    BZero,                      // "B = 0 !"
+    BNonPositivo,               // "B > 0 !"
+    R0NonPositivo,              // "R0 > 0 !"
+    R0Zero,                     // "R0 = 0 !"
+};
+
+using RigaStorico =
+    std::variant<RigaParametro, RigaReset, RigaRisultato, RigaErroreConversione, RigaAvviso>;
+
+// The text of a line; the register is quoted as it stands.
+QString TestoRigaStorico(const RigaStorico& riga, const QString& registro,
+                         const ParametriNTC& parametri, const Regione& regione);
 
 // The four lines of the parameter summary, the last one empty.
 QStringList BloccoParametri(const ParametriNTC& parametri, const Regione& regione);

@@ -65,20 +65,12 @@ TEST(MappaTasti, ModificatoriConfrontatiInteriOLiberiPerICaratteri) {
     }
 }
 
-// What each code writes is seen through the window's own sessions; here the codes no line
-// belongs to, and a register quoted as it stands with the value in the region's separator.
-TEST(RigheStorico, CodiciSenzaRigaERegistroCitato) {
+// What each line says is seen through the window's own sessions; here the register is quoted
+// as it stands, with the value in the region's separator.
+TEST(RigheStorico, RegistroCitatoComE) {
     const ParametriNTC p{4700, 3950};
-    for (const int codice :
-         {-32768, -1, STORICO_B + 1, STORICO_RESET + 1, STORICO_RISULTATO - 1,
-          STORICO_RISULTATO + 4, STORICO_ERRORE + 4, STORICO_CALCOLATRICE_NON_DISPONIBILE - 1,
-          STORICO_R0_ZERO + 1, 32767}) {
-        EXPECT_EQ(RigaStorico(static_cast<qint16>(codice), 1, "25", p, Regione{".", ","}),
-                  std::nullopt)
-            << codice;
-    }
-    EXPECT_EQ(RigaStorico(static_cast<qint16>(STORICO_RISULTATO + OPERAZIONE_OHM_IN_C), 25.5,
-                          " 1.5x", p, Regione{",", "."}),
+    EXPECT_EQ(TestoRigaStorico(RigaRisultato{OPERAZIONE_OHM_IN_C, 25.5}, " 1.5x", p,
+                               Regione{",", "."}),
               " 1.5x [Ohm] = 25,5 [°C]");
 }
 
