@@ -18,7 +18,7 @@ std::string FormatoEsphome::Scrivi(std::string& uscita, const ContestoTabella& c
                   "    sensor: tensione_ntc # the id of your adc sensor\n"
                   "    configuration: ";
         uscita += adc->partitore.posizione == Partitore::Posizione::VersoMassa ? "DOWNSTREAM"
-                                                                                : "UPSTREAM";
+                                                                               : "UPSTREAM";
         uscita += "\n    resistor: ";
         AggiungiNumeroFisso(uscita, adc->partitore.rSerie);
         uscita += "Ω\n    reference_voltage: ";

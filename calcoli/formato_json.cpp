@@ -16,7 +16,6 @@ void FormatoJson::ScriviRiga(std::string& uscita, const ContestoTabella& /*conte
     AggiungiElementoJson(uscita, std::span(campi.data(), quanti), prima);
 }
 
-void FormatoJson::ScriviCoda(std::string& uscita, const ContestoTabella& /*contesto*/,
-                             bool vuota) {
+void FormatoJson::ScriviCoda(std::string& uscita, const ContestoTabella& /*contesto*/, bool vuota) {
     ChiudiArrayJson(uscita, vuota);
 }

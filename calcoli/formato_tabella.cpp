@@ -6,7 +6,8 @@ std::array<FormatoTabella, NUMERO_FORMATI> TuttiIFormati() {
     return []<std::size_t... I>(std::index_sequence<I...> /*indici*/) {
         return std::array<FormatoTabella, NUMERO_FORMATI>{
             FormatoTabella(std::in_place_index<I>)...};
-    }(std::make_index_sequence<NUMERO_FORMATI>{});
+    }
+    (std::make_index_sequence<NUMERO_FORMATI>{});
 }
 
 std::optional<FormatoTabella> FormatoDaNome(std::string_view nome) {

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <variant>
 
-using FormatoTabella = std::variant<FormatoCsv, FormatoJson, FormatoC, FormatoMarlin,
-                                    FormatoKlipper, FormatoEsphome>;
+using FormatoTabella =
+    std::variant<FormatoCsv, FormatoJson, FormatoC, FormatoMarlin, FormatoKlipper, FormatoEsphome>;
 
 inline constexpr std::size_t NUMERO_FORMATI = std::variant_size_v<FormatoTabella>;
 

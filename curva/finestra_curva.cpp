@@ -185,7 +185,8 @@ QWidget* FinestraCurva::CreaModulo() {
         Ricalcola();
     });
 
-    auto* riquadroPartitore = gruppo(tr("Partitore (vuoto: nessuno)"), CampoSerie, CampoTolleranzaR25);
+    auto* riquadroPartitore =
+        gruppo(tr("Partitore (vuoto: nessuno)"), CampoSerie, CampoTolleranzaR25);
     cmbVerso_ = new QComboBox(riquadroPartitore);
     cmbVerso_->addItems({tr("verso massa"), tr("verso alimentazione")});
     cmbVerso_->setAccessibleName(tr("Posizione del termistore"));

@@ -91,8 +91,9 @@ void FinestraCurva::CreaMenu() {
     QMenu* menuTabella = menuBar()->addMenu(tr("&Tabella"));
     for (const VoceEsportazione& voce : Esportazioni()) {
         const QString testo = tr(voce.testo);
-        aggiungi(menuTabella, testo, voce.tasti,
-                 [this, formato = voce.formato, testo] { ChiediEsportazione(formato, Titolo(testo)); });
+        aggiungi(menuTabella, testo, voce.tasti, [this, formato = voce.formato, testo] {
+            ChiediEsportazione(formato, Titolo(testo));
+        });
     }
     aggiungi(menuTabella, tr("C&opia tabella"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
              &FinestraCurva::CopiaTabella);
@@ -150,8 +151,7 @@ void FinestraCurva::ChiediApriParametri() {
 
 void FinestraCurva::ChiediSalvaParametri() {
     const QString titolo = tr("Salva parametri");
-    const QString percorso =
-        ChiediPercorso(titolo, tr("NTC (*.ntc)"), true, QStringLiteral("ntc"));
+    const QString percorso = ChiediPercorso(titolo, tr("NTC (*.ntc)"), true, QStringLiteral("ntc"));
     if (!percorso.isEmpty()) {
         Avvisa(titolo, SalvaParametri(percorso));
     }

@@ -34,8 +34,7 @@ QString Coefficienti(const QLocale& regione, const ParametriModello& parametri) 
         campi << QStringLiteral("%1 = %2").arg(QString::fromUtf8(tipo.coefficienti[i].chiave),
                                                TestoCampo(regione, valori[i]));
     }
-    return TestoRegistro(tipo.titolo) +
-           QStringLiteral(": ") + campi.join(QStringLiteral(", "));
+    return TestoRegistro(tipo.titolo) + QStringLiteral(": ") + campi.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -46,9 +45,7 @@ PannelloAdattamento::PannelloAdattamento(const QLocale& regione, QWidget* genito
       btnUsa_(new QPushButton(tr("&Usa questo modello"), this)) {
     for (const TipoModello& tipo : TIPI_MODELLO) {
         cmbForma_->addItem(
-            tr("%1 (%2 punti o più)")
-                .arg(TestoRegistro(tipo.titolo))
-                .arg(tipo.puntiMinimi));
+            tr("%1 (%2 punti o più)").arg(TestoRegistro(tipo.titolo)).arg(tipo.puntiMinimi));
     }
     cmbForma_->setCurrentIndex(static_cast<int>(FORMA_INIZIALE));
     cmbForma_->setAccessibleName(tr("Modello da adattare"));
@@ -181,8 +178,9 @@ QString PannelloAdattamento::TestoRisultato() const {
     if (!risultato_) {
         return {};
     }
-    QString testo = Coefficienti(regione_, risultato_->parametri) +
-                    tr("\nScarto massimo: %1 K").arg(TestoCampo(regione_, risultato_->scarti.massimo));
+    QString testo =
+        Coefficienti(regione_, risultato_->parametri) +
+        tr("\nScarto massimo: %1 K").arg(TestoCampo(regione_, risultato_->scarti.massimo));
     for (const std::string& avviso : risultato_->avvisi) {
         testo += tr("\nAvviso: %1").arg(QString::fromStdString(avviso));
     }

@@ -65,7 +65,8 @@ void MainForm::Cmd_Par_Click(qint16 indice) {
         parametro = 0;
         ScriviStorico(indice == PAR_R0 ? RigaAvviso::R0NonPositivo : RigaAvviso::BNonPositivo);
     }
-    ScriviStorico(RigaParametro{indice == PAR_R0 ? RigaParametro::Quale::R0 : RigaParametro::Quale::B});
+    ScriviStorico(
+        RigaParametro{indice == PAR_R0 ? RigaParametro::Quale::R0 : RigaParametro::Quale::B});
     Cmd_Tasto_Click(TASTO_C);
     lstStorico_->setFocus();
 }

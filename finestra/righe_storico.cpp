@@ -13,14 +13,12 @@ QString Formatta(double valore, const Regione& regione) {
 
 // Units of the four conversions, by Cmd_Operazione index: what the register holds and
 // what the result is in.
-constexpr std::array<const char*, NUMERO_OPERAZIONI> INGRESSO{" [Ohm] = ", " [°C] = ", " [°C] = ",
-                                                             " [°C] = "};
+constexpr std::array<const char*, NUMERO_OPERAZIONI> INGRESSO{
+    " [Ohm] = ", " [°C] = ", " [°C] = ", " [°C] = "};
 constexpr std::array<const char*, NUMERO_OPERAZIONI> USCITA{" [°C]", " [Ohm]", " [°F]", " [K]"};
 
 // One handler per kind of line: a kind added to RigaStorico without one fails to compile.
-template <typename... Gestori> struct Casi : Gestori... {
-    using Gestori::operator()...;
-};
+template <typename... Gestori> struct Casi : Gestori... { using Gestori::operator()...; };
 
 QString TestoAvviso(RigaAvviso avviso) {
     switch (avviso) {

@@ -10,5 +10,5 @@
 
 #include <variant>
 
-using ParametriModello = std::variant<ParametriBeta, ParametriSteinhartHart, ParametriEsteso,
-                                      ParametriEstesoDiretto>;
+using ParametriModello =
+    std::variant<ParametriBeta, ParametriSteinhartHart, ParametriEsteso, ParametriEstesoDiretto>;

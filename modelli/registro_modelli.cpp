@@ -16,15 +16,13 @@ template <typename P> ParametriModello Componi(std::span<const double> valori) {
 }
 
 template <typename P>
-Esito<AdattamentoModello> AdattaTipo(std::span<const PuntoRT> punti,
-                                     const DatiAdattamento& dati) {
+Esito<AdattamentoModello> AdattaTipo(std::span<const PuntoRT> punti, const DatiAdattamento& dati) {
     auto esito = Descrittore<P>::Adatta(punti, dati);
     if (!esito.Riuscito()) {
         return Esito<AdattamentoModello>::Errore(esito.Motivo());
     }
     auto& a = esito.Valore();
-    return AdattamentoModello{a.parametri, std::move(a.scarti), std::move(a.avvisi),
-                              a.betaEstremi};
+    return AdattamentoModello{a.parametri, std::move(a.scarti), std::move(a.avvisi), a.betaEstremi};
 }
 
 template <std::size_t... I> constexpr auto Compositori(std::index_sequence<I...> /*indici*/) {

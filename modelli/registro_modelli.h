@@ -36,7 +36,8 @@ namespace dettaglio {
 template <typename P> constexpr TipoModello Vista() {
     using D = DescrittoreModello<P>;
     static_assert(D::COEFFICIENTI.size() == D::MEMBRI.size());
-    return {D::NOME, D::TITOLO, D::FORMULA, D::SEZIONE, D::COEFFICIENTI, D::OPZIONI, D::DATI, D::PUNTI_MINIMI};
+    return {D::NOME,         D::TITOLO,  D::FORMULA, D::SEZIONE,
+            D::COEFFICIENTI, D::OPZIONI, D::DATI,    D::PUNTI_MINIMI};
 }
 template <std::size_t... I> constexpr auto Viste(std::index_sequence<I...> /*indici*/) {
     return std::array{Vista<std::variant_alternative_t<I, ParametriModello>>()...};

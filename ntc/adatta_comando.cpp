@@ -114,9 +114,8 @@ std::vector<Opzione> OpzioniDatiAdattamento() {
     for (const TipoModello& tipo : TIPI_MODELLO) {
         for (const std::size_t dato : tipo.dati) {
             const OpzioneModello* o = OpzioneDelDato(tipo, dato);
-            if (o != nullptr && std::none_of(opzioni.begin(), opzioni.end(), [&](const Opzione& x) {
-                    return x.nome == o->nome;
-                })) {
+            if (o != nullptr && std::none_of(opzioni.begin(), opzioni.end(),
+                                             [&](const Opzione& x) { return x.nome == o->nome; })) {
                 opzioni.push_back({o->nome, 1});
             }
         }

@@ -184,10 +184,13 @@ std::string ElencoModelli() {
             opzioni += (o.predefinito ? "[--" : "--") + std::string(o.nome) + ' ' +
                        std::string(o.segnaposto) + (o.predefinito ? "]" : "");
         }
-        testo += Colonne("  " + opzioni, std::string(tipo.titolo) + ": " + std::string(tipo.formula));
+        testo +=
+            Colonne("  " + opzioni, std::string(tipo.titolo) + ": " + std::string(tipo.formula));
     }
-    testo += Colonne("  --tabella FILE.csv", "tabella del produttore (righe °C,ohm), senza estrapolare");
-    testo += Colonne("  --file PARAMETRI.ntc", "il modello di un file di parametri (di Brevanto o di");
+    testo +=
+        Colonne("  --tabella FILE.csv", "tabella del produttore (righe °C,ohm), senza estrapolare");
+    testo +=
+        Colonne("  --file PARAMETRI.ntc", "il modello di un file di parametri (di Brevanto o di");
     testo += Colonne("", "adatta --salva)");
     return testo;
 }
@@ -199,8 +202,9 @@ std::string ElencoAdattamenti() {
         for (const CoefficienteModello& c : tipo.coefficienti) {
             chiavi += std::string(c.chiave) + ' ';
         }
-        testo += Colonne("  " + std::string(tipo.nome), chiavi + "[" + std::string(tipo.sezione) +
-                                                           "] " + std::to_string(tipo.puntiMinimi));
+        testo +=
+            Colonne("  " + std::string(tipo.nome), chiavi + "[" + std::string(tipo.sezione) + "] " +
+                                                       std::to_string(tipo.puntiMinimi));
     }
     return testo;
 }

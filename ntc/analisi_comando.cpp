@@ -1,6 +1,6 @@
+#include "calcoli/scrittura_testi.h"
 #include "modelli/autoriscaldamento.h"
 #include "modelli/tolleranza.h"
-#include "calcoli/scrittura_testi.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"

@@ -1,5 +1,5 @@
-#include "modelli/beta_tra.h"
 #include "calcoli/scrittura_testi.h"
+#include "modelli/beta_tra.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/sottocomandi.h"
 

@@ -14,14 +14,16 @@ constexpr Opzione FILE_PARAMETRI{"file", 1};
 
 // How many kinds take the option: one names its kind, more only complete one.
 int TipiConOpzione(std::string_view nome) {
-    return static_cast<int>(std::count_if(TIPI_MODELLO.begin(), TIPI_MODELLO.end(), [&](const TipoModello& tipo) {
-        return std::any_of(tipo.opzioni.begin(), tipo.opzioni.end(),
-                           [&](const OpzioneModello& o) { return o.nome == nome; });
-    }));
+    return static_cast<int>(
+        std::count_if(TIPI_MODELLO.begin(), TIPI_MODELLO.end(), [&](const TipoModello& tipo) {
+            return std::any_of(tipo.opzioni.begin(), tipo.opzioni.end(),
+                               [&](const OpzioneModello& o) { return o.nome == nome; });
+        }));
 }
 
 // The option given that names the kind, if any.
-std::optional<std::string_view> OpzioneDelTipo(const Argomenti& argomenti, const TipoModello& tipo) {
+std::optional<std::string_view> OpzioneDelTipo(const Argomenti& argomenti,
+                                               const TipoModello& tipo) {
     for (const OpzioneModello& opzione : tipo.opzioni) {
         if (argomenti.Ha(opzione.nome) && TipiConOpzione(opzione.nome) == 1) {
             return opzione.nome;
@@ -53,8 +55,9 @@ std::unique_ptr<ModelloNTC> ModelloDelTipo(const Argomenti& argomenti, std::size
             throw ErroreUso("manca l'opzione --" + std::string(opzione.nome));
         }
         for (std::size_t i = 0; i < opzione.quanti; ++i) {
-            valori[opzione.primo + i] = testi.empty() ? *opzione.predefinito
-                                                      : LeggiValore(testi[i], "--" + std::string(opzione.nome));
+            valori[opzione.primo + i] =
+                testi.empty() ? *opzione.predefinito
+                              : LeggiValore(testi[i], "--" + std::string(opzione.nome));
         }
     }
     const ParametriModello parametri = ParametriDaValori(indice, valori);
@@ -136,8 +139,8 @@ std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
     if (nominati.empty()) {
         for (const Opzione& opzione : OpzioniModello()) {
             if (argomenti.Ha(opzione.nome)) {
-                throw ErroreUso("--" + std::string(opzione.nome) + " non basta a dare un modello: " +
-                                SinossiModello());
+                throw ErroreUso("--" + std::string(opzione.nome) +
+                                " non basta a dare un modello: " + SinossiModello());
             }
         }
         throw ErroreUso("manca il modello: " + SinossiModello());
@@ -150,10 +153,12 @@ std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
     if (tipo) {
         const TipoModello& scelto = TIPI_MODELLO[*tipo];
         for (const Opzione& data : OpzioniModello()) {
-            const bool delTipo = std::any_of(scelto.opzioni.begin(), scelto.opzioni.end(),
-                                             [&](const OpzioneModello& o) { return o.nome == data.nome; });
+            const bool delTipo =
+                std::any_of(scelto.opzioni.begin(), scelto.opzioni.end(),
+                            [&](const OpzioneModello& o) { return o.nome == data.nome; });
             if (argomenti.Ha(data.nome) && !delTipo) {
-                throw ErroreUso("--" + std::string(data.nome) + " non va con --" + std::string(opzione));
+                throw ErroreUso("--" + std::string(data.nome) + " non va con --" +
+                                std::string(opzione));
             }
         }
         return ModelloDelTipo(argomenti, *tipo);

@@ -2,6 +2,7 @@
 
 #include "ntc/modello_da_opzioni.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::optional<PartitoreADC> PartitoreDaOpzioni(const Argomenti& argomenti, int bitPredefiniti) {
@@ -20,13 +21,12 @@ std::optional<PartitoreADC> PartitoreDaOpzioni(const Argomenti& argomenti, int b
     }
     adc.bit = static_cast<int>(bit);
     const auto& verso = argomenti.Valori("verso");
-    if (verso.empty() || verso.front() == "massa") {
-        adc.partitore.posizione = Partitore::Posizione::VersoMassa;
-    } else if (verso.front() == "alimentazione") {
-        adc.partitore.posizione = Partitore::Posizione::VersoAlimentazione;
-    } else {
-        throw ErroreUso("--verso vuole massa o alimentazione");
+    const auto scelto =
+        verso.empty() ? VERSI.begin() : std::find(VERSI.begin(), VERSI.end(), verso.front());
+    if (scelto == VERSI.end()) {
+        throw ErroreUso("--verso vuole " + std::string(VERSI[0]) + " o " + std::string(VERSI[1]));
     }
+    adc.partitore.posizione = static_cast<Partitore::Posizione>(scelto - VERSI.begin());
     if (const std::string motivo = VerificaPartitore(adc); !motivo.empty()) {
         throw ErroreUso(motivo);
     }

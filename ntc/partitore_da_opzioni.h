@@ -5,9 +5,13 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 // The divider: --partitore OHM (the series resistor) [--verso massa|alimentazione]
 // [--vref V] [--bit N].
+// --verso's words, in the order of Partitore::Posizione.
+inline constexpr std::array<std::string_view, 2> VERSI{"massa", "alimentazione"};
+
 inline constexpr std::array OPZIONI_PARTITORE{
     Opzione{"partitore", 1},
     Opzione{"verso", 1},

@@ -4,6 +4,8 @@
 #include "ntc/comando.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Each subcommand appends its data to uscita and its warnings (one a line, without the
 // program's prefix) to avvisi; it throws ErroreUso or ErroreDati and then leaves uscita
@@ -31,3 +33,13 @@ std::vector<Opzione> OpzioniDatiAdattamento();
 
 // The values after the options as numbers; ErroreUso when there are none.
 std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa);
+
+// A subcommand: its name, what runs it and the options it takes.
+struct Sottocomando {
+    std::string_view nome;
+    void (*esegui)(const Argomenti&, std::string&, std::string&, const Scarico&);
+    std::vector<Opzione> opzioni;
+};
+
+// Every subcommand, in the order --help lists them.
+const std::vector<Sottocomando>& Sottocomandi();

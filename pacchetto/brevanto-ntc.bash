@@ -1,39 +1,22 @@
-# bash completion for brevanto-ntc: subcommands, each one's options, and the fixed words
-# some options take.
+# bash completion for brevanto-ntc. The command itself says what may come next
+# (--completamento), from the tables it reads its own arguments with.
 _brevanto_ntc() {
-    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local modello='--r0 --beta --t0 --sh --esteso --rif --tabella --file'
-    local partitore='--partitore --verso --vref --bit'
-    local opzioni
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]} parole
     COMPREPLY=()
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W 'temperatura resistenza adatta beta tabella
-            tolleranza partitore autoriscaldamento --help --version' -- "$cur")
-        return
+        parole=$("${COMP_WORDS[0]}" --completamento 2>/dev/null) || return
+    else
+        parole=$("${COMP_WORDS[0]}" --completamento "${COMP_WORDS[1]}" "$prev" 2>/dev/null) ||
+            return
     fi
-    case $prev in
-    --tabella | --file | --salva)
+    if [ "$parole" = @file ]; then
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
-        ;;
-    --formato) opzioni='csv json c marlin klipper esphome' ;;
-    --modello) opzioni='beta steinhart-hart esteso' ;;
-    --verso) opzioni='massa alimentazione' ;;
-    *)
-        case ${COMP_WORDS[1]} in
-        temperatura | resistenza) opzioni="$modello --json" ;;
-        adatta) opzioni='--modello --punti --tabella --pesi --t0 --rif --salva --json' ;;
-        beta) opzioni="$modello --tra --json" ;;
-        tabella) opzioni="$modello --da --a --passo --formato --virgola $partitore --json" ;;
-        tolleranza) opzioni="$modello --tol-r25 --tol-b --json" ;;
-        partitore) opzioni="$modello $partitore --adc --json" ;;
-        autoriscaldamento) opzioni="$modello --partitore --verso --vref --dissipazione --json" ;;
-        *) return ;;
-        esac
-        [[ $cur == -* ]] || return
-        opzioni+=' --help'
-        ;;
-    esac
-    mapfile -t COMPREPLY < <(compgen -W "$opzioni" -- "$cur")
+    fi
+    # Options are offered once a "-" is typed; a fixed word list at once.
+    if [ "$COMP_CWORD" -gt 1 ] && [[ $parole == --* && $cur != -* ]]; then
+        return
+    fi
+    mapfile -t COMPREPLY < <(compgen -W "$parole" -- "$cur")
 }
 complete -F _brevanto_ntc brevanto-ntc

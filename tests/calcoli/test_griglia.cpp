@@ -44,7 +44,8 @@ TEST(Griglia, RigheComeLeDigitaLUtente) {
           std::tuple("10", "0", "1", ErroreGriglia::VersoOpposto),
           std::tuple("0", "1e9", "1e-9", ErroreGriglia::TroppeRighe)}) {
         const auto griglia = Calcola(da, a, passo);
-        ASSERT_TRUE(std::holds_alternative<ErroreGriglia>(griglia)) << da << " " << a << " " << passo;
+        ASSERT_TRUE(std::holds_alternative<ErroreGriglia>(griglia))
+            << da << " " << a << " " << passo;
         EXPECT_EQ(std::get<ErroreGriglia>(griglia), errore);
     }
 }

@@ -69,9 +69,9 @@ TEST(MappaTasti, ModificatoriConfrontatiInteriOLiberiPerICaratteri) {
 // as it stands, with the value in the region's separator.
 TEST(RigheStorico, RegistroCitatoComE) {
     const ParametriNTC p{4700, 3950};
-    EXPECT_EQ(TestoRigaStorico(RigaRisultato{OPERAZIONE_OHM_IN_C, 25.5}, " 1.5x", p,
-                               Regione{",", "."}),
-              " 1.5x [Ohm] = 25,5 [°C]");
+    EXPECT_EQ(
+        TestoRigaStorico(RigaRisultato{OPERAZIONE_OHM_IN_C, 25.5}, " 1.5x", p, Regione{",", "."}),
+        " 1.5x [Ohm] = 25,5 [°C]");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // test checks them against fits recomputed by other means.
 #include "modelli/adatta_beta.h"
 #include "modelli/adatta_esteso.h"
+#include "modelli/adatta_esteso_diretto.h"
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/beta_tra.h"
 
@@ -110,6 +111,22 @@ TEST(AdattaEsteso, RitrovaIlModelloEIlRiferimento) {
     EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
     EXPECT_FALSE(AdattaEsteso(std::span(punti).first(3)).Riuscito());
     EXPECT_FALSE(AdattaEsteso(punti, -1.0).Riuscito());
+}
+
+TEST(AdattaEstesoDiretto, RitrovaIlModelloInAvantiDelCostruttore) {
+    // The maker's forward form of the same 10 kΩ, B25/85 = 3977 K part.
+    const ParametriEstesoDiretto vero{-14.6337, 4791.842, -115334, -3.730535e6, 10000};
+    const auto punti = Punti(ModelloEstesoDiretto(vero), -40, 125, 5);
+    const auto esito = AdattaEstesoDiretto(punti, 10000.0);
+    ASSERT_TRUE(esito.Riuscito());
+    const auto& p = esito.Valore().parametri;
+    EXPECT_NEAR(p.A, vero.A, 1e-7 * std::fabs(vero.A));
+    EXPECT_NEAR(p.B, vero.B, 1e-7 * std::fabs(vero.B));
+    EXPECT_NEAR(p.C, vero.C, 1e-6 * std::fabs(vero.C));
+    EXPECT_NEAR(p.D, vero.D, 1e-6 * std::fabs(vero.D));
+    EXPECT_LE(esito.Valore().scarti.massimo, 1e-8);
+    EXPECT_EQ(AdattaEstesoDiretto(punti).Valore().parametri.Rrif, punti[13].resistenza);
+    EXPECT_FALSE(AdattaEstesoDiretto(std::span(punti).first(3)).Riuscito());
 }
 
 TEST(BetaTra, DiOgniModello) {

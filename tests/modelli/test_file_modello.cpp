@@ -1,4 +1,5 @@
 #include "modelli/file_modello.h"
+#include "modelli/registro_modelli.h"
 #include "profilo/file_ntc.h"
 #include "tests/profilo/cartella_prova.h"
 
@@ -16,8 +17,7 @@ const ParametriEsteso ESTESO{0.0033540164, 0.00025617244, 2.1400943e-6, -7.24052
 // Which model the file stands for, or "" when it holds none.
 std::string Tipo(const std::filesystem::path& file) {
     const auto caricato = CaricaModello(file);
-    constexpr std::array<const char*, 3> TIPI{"beta", "steinhart-hart", "esteso"};
-    return caricato.Riuscito() ? TIPI.at(caricato.Valore().index()) : "";
+    return caricato.Riuscito() ? std::string(TipoDi(caricato.Valore()).nome) : "";
 }
 
 } // namespace
@@ -25,20 +25,21 @@ std::string Tipo(const std::filesystem::path& file) {
 TEST(FileModello, OgniModelloTornaConGliStessiDouble) {
     CartellaProva cartella;
     const auto file = cartella / "sonda.ntc";
-    // A Beta away from 25 °C with more digits than the calculator's 15.
-    const ParametriBeta beta{8269.978058641093, 3433.9763990101796, 30};
-    ASSERT_TRUE(SalvaModello(file, beta));
-    const auto b = std::get<ParametriBeta>(CaricaModello(file).Valore());
-    EXPECT_EQ(std::tie(b.R0, b.B, b.T0), std::tie(beta.R0, beta.B, beta.T0));
-
-    // The same file, now another model: the one [Modello] names wins.
-    ASSERT_TRUE(SalvaModello(file, SH));
-    const auto sh = std::get<ParametriSteinhartHart>(CaricaModello(file).Valore());
-    EXPECT_EQ(std::tie(sh.A, sh.B, sh.C), std::tie(SH.A, SH.B, SH.C));
-    ASSERT_TRUE(SalvaModello(file, ESTESO));
-    const auto e = std::get<ParametriEsteso>(CaricaModello(file).Valore());
-    EXPECT_EQ(std::tie(e.A1, e.B1, e.C1, e.D1, e.Rrif),
-              std::tie(ESTESO.A1, ESTESO.B1, ESTESO.C1, ESTESO.D1, ESTESO.Rrif));
+    // One model of each kind, in the registry's order, saved in turn into the same file:
+    // the one [Modello] names wins. The Beta is away from 25 °C with more digits than the
+    // calculator's 15.
+    const std::vector<ParametriModello> modelli{
+        ParametriBeta{8269.978058641093, 3433.9763990101796, 30}, SH, ESTESO,
+        ParametriEstesoDiretto{-14.6337, 4791.842, -115334, -3.730535e6, 10000}};
+    ASSERT_EQ(modelli.size(), NUMERO_TIPI);
+    for (const ParametriModello& modello : modelli) {
+        ASSERT_TRUE(SalvaModello(file, modello)) << TipoDi(modello).nome;
+        const auto caricato = CaricaModello(file);
+        ASSERT_TRUE(caricato.Riuscito()) << TipoDi(modello).nome;
+        EXPECT_EQ(caricato.Valore().index(), modello.index());
+        EXPECT_EQ(ValoriCoefficienti(caricato.Valore()), ValoriCoefficienti(modello))
+            << TipoDi(modello).nome;
+    }
 }
 
 TEST(FileModello, SenzaTipoVinceIlModelloPiuPieno) {

@@ -92,7 +92,7 @@ c++ -std=c++17 -Wall -Wextra -Werror -o "$cartella/leggi_marlin" "$cartella/legg
 # shellcheck source=/dev/null
 source "$completamento"
 completa() {
-    COMP_WORDS=(brevanto-ntc "$@")
+    COMP_WORDS=("$ntc" "$@")
     COMP_CWORD=$#
     _brevanto_ntc
     echo "${COMPREPLY[*]}"

@@ -1,6 +1,9 @@
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/modello_beta.h"
+#include "modelli/registro_modelli.h"
 #include "tests/ntc/comando_prova.h"
+
+#include "modelli/testo_breve.h"
 
 #include <clocale>
 
@@ -65,6 +68,37 @@ TEST(Comando, ConversionsPrintTheModelsDoubles) {
     EXPECT_TRUE(t.starts_with("[\n  {\"R\": 5000, \"T\": ")) << t;
     EXPECT_TRUE(t.ends_with("}\n]\n")) << t;
     EXPECT_EQ(Numero(t.substr(inizio, t.find('}') - inizio)), *BETA.Temperatura(5000));
+}
+
+// Every kind of model is named by the options its registry entry lists, each value going to
+// its coefficient; two kinds at once are refused by naming both.
+TEST(Comando, EveryKindOfModelFromItsOptions) {
+    const std::vector<ParametriModello> modelli{
+        ParametriBeta{4700, 3977, 30}, ParametriSteinhartHart{1.1e-3, 2.4e-4, 8.8e-8},
+        ParametriEsteso{3.354016e-3, 2.569850e-4, 2.620131e-6, 6.383091e-8, 4700},
+        ParametriEstesoDiretto{-14.6337, 4791.842, -115334, -3.730535e6, 10000}};
+    ASSERT_EQ(modelli.size(), NUMERO_TIPI);
+    for (const ParametriModello& parametri : modelli) {
+        const TipoModello& tipo = TipoDi(parametri);
+        const std::vector<double> valori = ValoriCoefficienti(parametri);
+        std::vector<std::string> parole{"resistenza"};
+        for (const OpzioneModello& opzione : tipo.opzioni) {
+            parole.push_back("--" + std::string(opzione.nome));
+            for (std::size_t i = 0; i < opzione.quanti; ++i) {
+                parole.push_back(TestoBreve(valori[opzione.primo + i]));
+            }
+        }
+        parole.emplace_back("60");
+        const std::vector<std::string_view> argomenti(parole.begin(), parole.end());
+        const auto riga = Righe(Uscita(argomenti));
+        ASSERT_EQ(riga.size(), 1U) << tipo.nome;
+        EXPECT_EQ(Numero(riga[0].substr(riga[0].find(',') + 1)),
+                  *CreaModello(parametri)->Resistenza(60))
+            << tipo.nome;
+    }
+    const Esecuzione due = Esegui({"resistenza", "--sh", "1", "2", "3", "--r0", "1", "25"});
+    EXPECT_EQ(due.stato, STATO_USO);
+    EXPECT_NE(due.errori.find("--r0 e --sh"), std::string::npos) << due.errori;
 }
 
 TEST(Comando, FittedCoefficientsReadBackToTheSameDoubles) {

@@ -1,0 +1,46 @@
+#include "ntc/sottocomandi.h"
+
+#include "ntc/modello_da_opzioni.h"
+#include "ntc/partitore_da_opzioni.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace {
+
+std::vector<Opzione> Unisci(std::initializer_list<std::span<const Opzione>> gruppi) {
+    std::vector<Opzione> tutte;
+    for (const auto gruppo : gruppi) {
+        tutte.insert(tutte.end(), gruppo.begin(), gruppo.end());
+    }
+    return tutte;
+}
+
+} // namespace
+
+const std::vector<Sottocomando>& Sottocomandi() {
+    static constexpr std::array JSON{Opzione{"json", 0}};
+    static constexpr std::array TRA{Opzione{"tra", 2}};
+    static constexpr std::array TABELLA{Opzione{"da", 1}, Opzione{"a", 1}, Opzione{"passo", 1},
+                                        Opzione{"formato", 1}, Opzione{"virgola", 0}};
+    static constexpr std::array ADATTA{Opzione{"modello", 1}, Opzione{"punti", MOLTI},
+                                       Opzione{"tabella", 1}, Opzione{"pesi", MOLTI},
+                                       Opzione{"salva", 1}};
+    static const std::vector<Opzione> DATI = OpzioniDatiAdattamento();
+    static const std::span<const Opzione> MODELLO = OpzioniModello();
+    static constexpr std::array TOLLERANZA{Opzione{"tol-r25", 1}, Opzione{"tol-b", 1}};
+    static constexpr std::array ADC{Opzione{"adc", 0}};
+    static constexpr std::array RISCALDAMENTO{Opzione{"partitore", 1}, Opzione{"verso", 1},
+                                              Opzione{"vref", 1}, Opzione{"dissipazione", 1}};
+    static const std::vector<Sottocomando> TUTTI{
+        {"temperatura", EseguiTemperatura, Unisci({MODELLO, JSON})},
+        {"resistenza", EseguiResistenza, Unisci({MODELLO, JSON})},
+        {"adatta", EseguiAdatta, Unisci({ADATTA, DATI, JSON})},
+        {"beta", EseguiBeta, Unisci({MODELLO, TRA, JSON})},
+        {"tabella", EseguiTabella, Unisci({MODELLO, TABELLA, OPZIONI_PARTITORE, JSON})},
+        {"tolleranza", EseguiTolleranza, Unisci({MODELLO, TOLLERANZA, JSON})},
+        {"partitore", EseguiPartitore, Unisci({MODELLO, OPZIONI_PARTITORE, ADC, JSON})},
+        {"autoriscaldamento", EseguiAutoriscaldamento, Unisci({MODELLO, RISCALDAMENTO, JSON})},
+    };
+    return TUTTI;
+}
