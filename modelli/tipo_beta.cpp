@@ -3,7 +3,14 @@
 #include "modelli/adatta_beta.h"
 
 std::string DescrittoreModello<ParametriBeta>::Verifica(const ParametriBeta& p) {
-    return p.R0 > 0 ? std::string() : "R0 deve essere positivo";
+    if (!(p.R0 > 0)) {
+        return "R0 deve essere positivo";
+    }
+    // A B ≤ 0 would make a resistance that rises with the temperature, or none at all.
+    if (!(p.B > 0)) {
+        return "B deve essere positivo";
+    }
+    return {};
 }
 
 Esito<Adattamento<ParametriBeta>>

@@ -169,6 +169,9 @@ std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
         if (!caricato.Riuscito()) {
             throw ErroreDati(percorso + ": " + caricato.Motivo());
         }
+        if (const std::string motivo = VerificaParametri(caricato.Valore()); !motivo.empty()) {
+            throw ErroreDati(percorso + ": " + motivo);
+        }
         return CreaModello(caricato.Valore());
     }
     auto creata = ModelloTabella::Crea(LeggiPuntiTabella(percorso));

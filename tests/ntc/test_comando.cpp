@@ -25,6 +25,9 @@ TEST(Comando, ExitStatusAndNothingOnStandardOutputOnFailure) {
         {{"resistenza", "--r0", "10000", "--beta", "3950"}, STATO_USO}, // no values
         {{"resistenza", "--r0", "10000", "--beta", "3950", "25", "x"}, STATO_USO},
         {{"resistenza", "--r0", "-1", "--beta", "3950", "25"}, STATO_DATI},
+        // B ≤ 0 would be a rising curve, or none: refused like R0 ≤ 0.
+        {{"resistenza", "--r0", "10000", "--beta", "-3950", "25"}, STATO_DATI},
+        {{"resistenza", "--r0", "10000", "--beta", "0", "25"}, STATO_DATI},
         {{"temperatura", "--tabella", MURATA, "25", "1e9"}, STATO_DATI}, // outside the table
         {{"temperatura", "--tabella", "/nessuna/tabella.csv", "1"}, STATO_DATI},
         {{"adatta", "--modello", "beta", "--punti", "25:10000", "25:10000"}, STATO_DATI},
