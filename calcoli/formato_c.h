@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-// A C header: struct ntc_riga { t_c, r_ohm[, adc] } and the table, with how to interpolate.
+// A C header: struct NOME_riga { t_c, r_ohm[, adc] } and the table NOME_tabella, with how to
+// interpolate; every identifier is derived from the sensor's name.
 struct FormatoC {
     static constexpr std::string_view NOME = "c";
     static constexpr std::string_view ESTENSIONE = "h";

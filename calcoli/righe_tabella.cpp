@@ -12,12 +12,13 @@ Esito<RigaTabella> CalcolaRiga(const ModelloNTC& modello, double t,
         return Esito<RigaTabella>::Errore(testo + " °C con questo modello");
     }
     const auto conteggio = adc ? ConteggioIntero(*adc, *r) : std::nullopt;
-    if (adc && !conteggio) {
+    const auto esatto = adc ? ConteggiADC(adc->partitore, adc->bit, *r) : std::nullopt;
+    if (adc && (!conteggio || !esatto)) {
         std::string testo = "nessuna lettura del partitore per R = ";
         AggiungiNumero(testo, *r);
         return Esito<RigaTabella>::Errore(testo);
     }
-    return RigaTabella{t, *r, *alfa, conteggio};
+    return RigaTabella{t, *r, *alfa, conteggio, esatto.value_or(0)};
 }
 
 Esito<std::vector<RigaTabella>> CalcolaRighe(const ModelloNTC& modello, const Griglia& griglia,

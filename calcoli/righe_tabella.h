@@ -15,6 +15,8 @@ struct RigaTabella {
     double resistenza = 0;
     double alfa = 0;
     std::optional<long> conteggio;
+    // The count before rounding, for the formats that keep its fraction.
+    double conteggioEsatto = 0;
 };
 
 // The row at a temperature; the error says what the model or the divider does not give.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 void AggiungiNumero(std::string& uscita, double valore) {
     AggiungiTestoBreve(uscita, valore);
@@ -33,6 +34,17 @@ void AggiungiNumeroFisso(std::string& uscita, double valore) {
         std::to_chars(testo.data(), testo.data() + testo.size(), valore, std::chars_format::fixed)
             .ptr;
     uscita.append(testo.data(), fine);
+}
+
+void AggiungiNumeroLeggibile(std::string& uscita, double valore) {
+    constexpr double MINIMO_FISSO = 1e-4;
+    constexpr double MASSIMO_FISSO = 1e15;
+    const double modulo = std::fabs(valore);
+    if (valore == 0 || (modulo >= MINIMO_FISSO && modulo < MASSIMO_FISSO)) {
+        AggiungiNumeroFisso(uscita, valore);
+    } else {
+        AggiungiNumero(uscita, valore);
+    }
 }
 
 void AggiungiIntero(std::string& uscita, long valore) {

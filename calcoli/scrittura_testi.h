@@ -16,6 +16,9 @@ void AggiungiNumeri(std::string& uscita, std::span<const double> valori,
                     std::string_view separatore);
 // The same without an exponent ("0.00001"), for readers that take none.
 void AggiungiNumeroFisso(std::string& uscita, double valore);
+// Without an exponent where that stays short (1e-4 up to 1e15), with one beyond: for
+// readers of both kinds, and for people.
+void AggiungiNumeroLeggibile(std::string& uscita, double valore);
 void AggiungiIntero(std::string& uscita, long valore);
 
 // JSON objects, one a line: {"chiave": numero, ...}. AggiungiOggettoJson writes one

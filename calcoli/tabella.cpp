@@ -47,7 +47,7 @@ std::optional<ErroreTabella> ScriviIntera(std::string& uscita, const ModelloNTC&
         return ErroreTabella{ErroreTabella::Tipo::Dati, righe.Motivo()};
     }
     std::string testo;
-    std::string motivo = F::Scrivi(testo, contesto, righe.Valore());
+    std::string motivo = F::Scrivi(testo, contesto, righe.Valore(), modello);
     if (!motivo.empty()) {
         return ErroreTabella{ErroreTabella::Tipo::Formato, std::move(motivo)};
     }

@@ -220,6 +220,9 @@ Esito<std::string> FinestraCurva::TestoEsportazione(const FormatoTabella& format
     }
     ContestoTabella contesto;
     contesto.partitore = adc_;
+    if (const auto parametri = ParametriDaiCampi(); parametri.Riuscito()) {
+        contesto.parametri = parametri.Valore();
+    }
     if (const auto bit = BitFormato(formato); bit && contesto.partitore) {
         contesto.partitore->bit = *bit;
     }

@@ -70,17 +70,30 @@ constexpr std::string_view TABELLA =
     R"(Uso: brevanto-ntc tabella MODELLO --da T --a T --passo dT
                            [--formato csv|json|c|marlin|klipper|esphome] [--virgola] [--json]
                            [--partitore OHM [--verso massa|alimentazione] [--vref V] [--bit N]]
+                           [--nome NOME] [--riscaldatore R] [--numero N]
 Tabella R-T da --da a --a (°C, compresi) a passi di --passo; fino a 1000000 righe.
   csv      intestazione T_C,R_ohm,alfa_1_K[,adc], poi una riga per temperatura;
            alfa = d ln R / dT in 1/K; adc (con --partitore) il conteggio arrotondato
   --virgola  csv con ";" e virgola decimale, per i fogli di calcolo
   json     array di oggetti {"T", "R", "alfa"[, "adc"]}; --json vale --formato json
-  c        header C: struct ntc_riga { t_c, r_ohm[, adc] } e la nota d'interpolazione
-  marlin   tabella temptable_998 di Marlin: { OV(conteggio), °C } per conteggio crescente;
-           vuole --partitore e gradi interi; --bit predefinito 10
-  klipper  sezione [thermistor] con tre punti: primo, mediano e ultimo della tabella
-  esphome  sensore ntc con tre punti di calibrazione (e il sensore resistance con
-           --partitore)
+  c        header C: NOME_tabella di struct NOME_riga { t_c, r_ohm[, adc] }
+  marlin   un Beta o Steinhart-Hart verso massa come termistore personalizzato di Marlin
+           (sensore 1000: le impostazioni di Configuration_adv.h e il comando M305);
+           ogni altro modello come tabella temptable_N (--numero N, predefinito 901,
+           un numero che Marlin non usa) di conteggi a 10 bit con due decimali, gradi
+           interi, al più 254 righe; vuole --partitore
+  klipper  sezione [thermistor NOME] (Beta: temperature1, resistance1, beta; altrimenti
+           tre punti) o [adc_temperature NOME] quando una tabella di resistenze legge il
+           modello più da vicino; il pull-up, se non è 4700, da copiare nel riscaldatore
+  esphome  sensori adc, resistance e ntc (Beta: b_constant; altrimenti tre punti);
+           vuole --partitore
+Ogni formato per firmware si apre con un commento: il modello, il partitore e le righe da
+aggiungere alla configurazione.
+  --nome          il nome del sensore (lettere, cifre e _, una lettera in testa;
+                  predefinito ntc): sezioni Klipper, id ESPHome, identificatori C, così
+                  due sensori stanno nella stessa configurazione
+  --riscaldatore  per Marlin: hotend0 ... hotend7, bed, chamber, cooler, probe, board o
+                  redundant (predefinito hotend0)
 Partitore: --partitore è la resistenza in serie (ohm); --verso dice dove sta il
 termistore (massa, predefinito, o alimentazione); --vref la tensione che alimenta il
 partitore e fa da riferimento all'ADC (predefinita 3.3 V); --bit i bit dell'ADC

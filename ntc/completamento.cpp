@@ -1,6 +1,7 @@
 #include "ntc/completamento.h"
 
 #include "calcoli/formato_tabella.h"
+#include "calcoli/marlin.h"
 #include "modelli/registro_modelli.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
@@ -31,6 +32,10 @@ std::string Scelte(std::string_view opzione) {
     } else if (opzione == "modello") {
         for (const TipoModello& tipo : TIPI_MODELLO) {
             Righe(testo, {tipo.nome});
+        }
+    } else if (opzione == "riscaldatore") {
+        for (const RiscaldatoreMarlin& riscaldatore : RISCALDATORI_MARLIN) {
+            Righe(testo, {riscaldatore.nome});
         }
     } else if (opzione == "verso") {
         for (const std::string_view verso : VERSI) {

@@ -46,7 +46,7 @@ std::string Sinossi(const TipoModello& tipo) {
     return testo;
 }
 
-std::unique_ptr<ModelloNTC> ModelloDelTipo(const Argomenti& argomenti, std::size_t indice) {
+ParametriModello ParametriDelTipo(const Argomenti& argomenti, std::size_t indice) {
     const TipoModello& tipo = TIPI_MODELLO[indice];
     std::vector<double> valori(tipo.coefficienti.size());
     for (const OpzioneModello& opzione : tipo.opzioni) {
@@ -64,7 +64,11 @@ std::unique_ptr<ModelloNTC> ModelloDelTipo(const Argomenti& argomenti, std::size
     if (const std::string motivo = VerificaParametri(parametri); !motivo.empty()) {
         throw ErroreDati(motivo);
     }
-    return CreaModello(parametri);
+    return parametri;
+}
+
+ModelloCostruito DaiParametri(const ParametriModello& parametri) {
+    return {CreaModello(parametri), parametri};
 }
 
 } // namespace
@@ -124,6 +128,10 @@ std::vector<PuntoRT> LeggiPuntiTabella(const std::string& percorso) {
 }
 
 std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
+    return CostruisciModelloEParametri(argomenti).modello;
+}
+
+ModelloCostruito CostruisciModelloEParametri(const Argomenti& argomenti) {
     // Each model named, by the option that names it.
     std::vector<std::pair<std::string_view, std::optional<std::size_t>>> nominati;
     for (std::size_t i = 0; i < TIPI_MODELLO.size(); ++i) {
@@ -161,7 +169,7 @@ std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
                                 std::string(opzione));
             }
         }
-        return ModelloDelTipo(argomenti, *tipo);
+        return DaiParametri(ParametriDelTipo(argomenti, *tipo));
     }
     const std::string& percorso = argomenti.Valori(opzione).front();
     if (opzione == FILE_PARAMETRI.nome) {
@@ -172,11 +180,11 @@ std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti) {
         if (const std::string motivo = VerificaParametri(caricato.Valore()); !motivo.empty()) {
             throw ErroreDati(percorso + ": " + motivo);
         }
-        return CreaModello(caricato.Valore());
+        return DaiParametri(caricato.Valore());
     }
     auto creata = ModelloTabella::Crea(LeggiPuntiTabella(percorso));
     if (!creata.Riuscito()) {
         throw ErroreDati(percorso + ": " + creata.Motivo());
     }
-    return std::make_unique<ModelloTabella>(std::move(creata.Valore()));
+    return {std::make_unique<ModelloTabella>(std::move(creata.Valore())), std::nullopt};
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "modelli/modello_ntc.h"
+#include "modelli/parametri_modello.h"
 #include "modelli/punto_rt.h"
 #include "ntc/argomenti.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,14 @@ std::string SinossiModello();
 // cannot be read or holds bad rows, and a parameter file that cannot be read or holds no
 // model.
 std::unique_ptr<ModelloNTC> CostruisciModello(const Argomenti& argomenti);
+
+// The same, with the parameters of a model that has them (not a maker's table), for the
+// outputs that write the model as it is.
+struct ModelloCostruito {
+    std::unique_ptr<ModelloNTC> modello;
+    std::optional<ParametriModello> parametri;
+};
+ModelloCostruito CostruisciModelloEParametri(const Argomenti& argomenti);
 
 // The option's only value as a number; ErroreUso when it is missing and obbligatoria.
 double NumeroOpzione(const Argomenti& argomenti, std::string_view nome, double predefinito);

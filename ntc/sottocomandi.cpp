@@ -21,8 +21,10 @@ std::vector<Opzione> Unisci(std::initializer_list<std::span<const Opzione>> grup
 const std::vector<Sottocomando>& Sottocomandi() {
     static constexpr std::array JSON{Opzione{"json", 0}};
     static constexpr std::array TRA{Opzione{"tra", 2}};
-    static constexpr std::array TABELLA{Opzione{"da", 1}, Opzione{"a", 1}, Opzione{"passo", 1},
-                                        Opzione{"formato", 1}, Opzione{"virgola", 0}};
+    static constexpr std::array TABELLA{Opzione{"da", 1},           Opzione{"a", 1},
+                                        Opzione{"passo", 1},        Opzione{"formato", 1},
+                                        Opzione{"virgola", 0},      Opzione{"nome", 1},
+                                        Opzione{"riscaldatore", 1}, Opzione{"numero", 1}};
     static constexpr std::array ADATTA{Opzione{"modello", 1}, Opzione{"punti", MOLTI},
                                        Opzione{"tabella", 1}, Opzione{"pesi", MOLTI},
                                        Opzione{"salva", 1}};

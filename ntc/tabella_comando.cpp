@@ -3,6 +3,9 @@
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 Griglia GrigliaRichiesta(const Argomenti& argomenti) {
@@ -17,6 +20,14 @@ Griglia GrigliaRichiesta(const Argomenti& argomenti) {
         throw ErroreUso(TestoErroreGriglia(*errore));
     }
     return std::get<Griglia>(griglia);
+}
+
+std::string NomiRiscaldatori() {
+    std::string nomi;
+    for (const RiscaldatoreMarlin& r : RISCALDATORI_MARLIN) {
+        nomi += (nomi.empty() ? "" : ", ") + std::string(r.nome);
+    }
+    return nomi;
 }
 
 std::string NomiFormati() {
@@ -54,12 +65,35 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
     if (!argomenti.valori.empty()) {
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }
-    const auto modello = CostruisciModello(argomenti);
+    const auto [modello, parametri] = CostruisciModelloEParametri(argomenti);
     const FormatoTabella formato = FormatoRichiesto(argomenti);
     ContestoTabella contesto;
     contesto.partitore =
         PartitoreDaOpzioni(argomenti, BitFormato(formato).value_or(BIT_PREDEFINITI));
     contesto.virgola = argomenti.Ha("virgola");
+    contesto.parametri = parametri;
+    if (argomenti.Ha("nome")) {
+        contesto.nome = argomenti.Valori("nome").front();
+        if (std::string motivo = VerificaNome(contesto.nome); !motivo.empty()) {
+            throw ErroreUso(motivo);
+        }
+    }
+    if (argomenti.Ha("riscaldatore")) {
+        contesto.riscaldatore = argomenti.Valori("riscaldatore").front();
+        if (RiscaldatoreDaNome(contesto.riscaldatore) == nullptr) {
+            throw ErroreUso("--riscaldatore vuole " + NomiRiscaldatori());
+        }
+    }
+    if (argomenti.Ha("numero")) {
+        const double numero = NumeroOpzione(argomenti, "numero");
+        if (numero != std::trunc(numero)) {
+            throw ErroreUso("--numero vuole un intero");
+        }
+        contesto.numeroMarlin = static_cast<long>(std::clamp(numero, -1.0, 1e9));
+        if (std::string motivo = VerificaNumeroMarlin(contesto.numeroMarlin); !motivo.empty()) {
+            throw ErroreUso(motivo);
+        }
+    }
     const Griglia griglia = GrigliaRichiesta(argomenti);
     if (const auto errore = ScriviTabella(uscita, formato, *modello, griglia, contesto, scarico)) {
         if (errore->tipo == ErroreTabella::Tipo::Formato) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The built brevanto-ntc as a script uses it: its exit statuses and output streams, ADC
-# counts -> T -> counts, the C and Marlin tables compiled and read back, and the bash
-# completion; test_ntc runs the rest in-process. Arguments: the program, a scratch folder,
+# counts -> T -> counts, and the bash completion; firmware.py reads its firmware formats,
+# test_ntc runs the rest in-process. Arguments: the program, a scratch folder,
 # the completion script.
 set -euo pipefail
 ntc=$1 cartella=$2 completamento=$3
@@ -45,49 +45,6 @@ for i in "${!conteggi[@]}"; do
         fallito "count ${conteggi[i]} -> ${temperature[i]} °C -> ${ritorno[i]}"
 done
 
-# The C header compiles and holds the CSV's numbers, read as doubles.
-tabella=(tabella "${beta[@]}" --da -40 --a 150 --passo 0.5 --partitore 4700 --bit 10)
-"$ntc" "${tabella[@]}" --formato c >"$cartella/ntc_tabella.h"
-cat >"$cartella/leggi_c.c" <<'FINE'
-#include "ntc_tabella.h"
-#include <stdio.h>
-int main(void) {
-    for (int i = 0; i < NTC_RIGHE; ++i)
-        printf("%.17g %.17g %ld\n", ntc_tabella[i].t_c, ntc_tabella[i].r_ohm, ntc_tabella[i].adc);
-    return 0;
-}
-FINE
-cc -std=c99 -Wall -Wextra -Werror -o "$cartella/leggi_c" "$cartella/leggi_c.c" ||
-    fallito "the C header does not compile"
-"$ntc" "${tabella[@]}" | tail -n +2 | tr ',' ' ' >"$cartella/csv"
-"$cartella/leggi_c" | paste -d' ' - "$cartella/csv" |
-    awk '$1 != $4 || $2 != $5 || $3 != $7 { print; bad = 1 } END { exit bad }' ||
-    fallito "the C header's rows differ from the CSV's"
-
-# The Marlin table compiles with Marlin's own definitions and holds the 10-bit counts,
-# rising, one row per count.
-"$ntc" "${tabella[@]}" --formato marlin >"$cartella/marlin.h" 2>&1 &&
-    fallito "Marlin took half degrees"
-marlin=(tabella "${beta[@]}" --da -40 --a 150 --passo 1 --partitore 4700 --formato marlin)
-"$ntc" "${marlin[@]}" >"$cartella/marlin.h"
-cat >"$cartella/leggi_marlin.cpp" <<'FINE'
-#include <cstdint>
-#include <cstdio>
-#define PROGMEM
-#define OVERSAMPLENR 16
-#define OV(N) int16_t((N) * (OVERSAMPLENR))
-typedef struct { int16_t value; int16_t celsius; } temp_entry_t;
-#include "marlin.h"
-int main() {
-    for (const temp_entry_t& riga : temptable_998)
-        std::printf("%d %d\n", riga.value / OVERSAMPLENR, riga.celsius);
-}
-FINE
-c++ -std=c++17 -Wall -Wextra -Werror -o "$cartella/leggi_marlin" "$cartella/leggi_marlin.cpp" ||
-    fallito "the Marlin table does not compile"
-"$ntc" "${marlin[@]/marlin/csv}" --bit 10 | tail -n +2 | awk -F, '{ print $4, $1 }' |
-    sort -k1,1n -k2,2nr | awk '$1 != prima { print; prima = $1 }' >"$cartella/attesa"
-"$cartella/leggi_marlin" | diff - "$cartella/attesa" || fallito "Marlin's rows"
 # The completion offers what the program takes: every subcommand and each one's options.
 # shellcheck source=/dev/null
 source "$completamento"

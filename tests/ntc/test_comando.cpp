@@ -173,43 +173,6 @@ TEST(Comando, ALongTableGoesOutInPiecesAndAFailedOneNotAtAll) {
               "brevanto-ntc: nessuna resistenza a T = 125.01 °C con questo modello\n");
 }
 
-TEST(Comando, KlipperAndEsphomeReadBackToTheModel) {
-    const std::vector<std::string_view> tabella{"tabella", "--r0",    "10000", "--beta",
-                                                "3950",    "--da",    "-20.5", "--a",
-                                                "150",     "--passo", "0.5",   "--formato"};
-    auto klipper = tabella;
-    klipper.emplace_back("klipper");
-    const std::string k = Uscita(klipper);
-    EXPECT_NE(k.find("\n[thermistor brevanto_ntc]\n"), std::string::npos);
-    const std::array<double, 3> attese{-20.5, 65, 150};
-    for (size_t i = 0; i < attese.size(); ++i) {
-        const std::string n = std::to_string(i + 1);
-        const double t = Numero(Valore(k, "temperature" + n));
-        EXPECT_EQ(t, attese[i]);
-        EXPECT_EQ(Numero(Valore(k, "resistance" + n)), *BETA.Resistenza(t));
-    }
-
-    auto esphome = tabella;
-    esphome.insert(esphome.end(), {"esphome", "--partitore", "4700", "--verso", "alimentazione"});
-    const std::string e = Uscita(esphome);
-    EXPECT_EQ(Valore(e, "    configuration"), "UPSTREAM");
-    EXPECT_EQ(Valore(e, "    resistor"), "4700Ω");
-    size_t letti = 0;
-    for (const std::string& riga : Righe(e)) {
-        const size_t freccia = riga.find("Ω -> ");
-        if (riga.starts_with("      - ") && freccia != std::string::npos && riga.ends_with("°C")) {
-            const double r = Numero(riga.substr(8, freccia - 8));
-            const size_t inizioT = freccia + std::string_view("Ω -> ").size();
-            const double t =
-                Numero(riga.substr(inizioT, riga.size() - std::string_view("°C").size() - inizioT));
-            EXPECT_EQ(t, attese[letti]);
-            EXPECT_EQ(r, *BETA.Resistenza(t));
-            ++letti;
-        }
-    }
-    EXPECT_EQ(letti, 3U);
-}
-
 TEST(Comando, CommaCsvForSpreadsheets) {
     const auto righe =
         Righe(Uscita({"tabella", "--r0", "10000", "--beta", "3950", "--da", "25", "--a", "25.5",
