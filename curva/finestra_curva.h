@@ -83,7 +83,8 @@ public:
     // Builds the model, grid and divider from the fields, and redraws every view.
     void Ricalcola();
 
-private slots:
+private:
+    // Menu commands, connected by pointer to member.
     void ChiediApriParametri();
     void ChiediSalvaParametri();
     void ChiediApriTabella();
@@ -93,7 +94,6 @@ private slots:
     void CopiaTabella();
     void MostraInformazioni();
 
-private:
     void CreaMenu();
     QWidget* CreaModulo();
     QString ChiediPercorso(const QString& titolo, const QString& filtro, bool salva,

@@ -19,6 +19,8 @@ constexpr std::array<const char*, NUMERO_OPERAZIONI> USCITA{" [°C]", " [Ohm]", 
 
 // One handler per kind of line: a kind added to RigaStorico without one fails to compile.
 template <typename... Gestori> struct Casi : Gestori... { using Gestori::operator()...; };
+// Clang before 17 deduces no aggregate's arguments by itself.
+template <typename... Gestori> Casi(Gestori...) -> Casi<Gestori...>;
 
 QString TestoAvviso(RigaAvviso avviso) {
     switch (avviso) {

@@ -52,6 +52,7 @@ std::vector<double> ValoriCoefficienti(const ParametriModello& parametri) {
         [](const auto& p) {
             using P = std::decay_t<decltype(p)>;
             std::vector<double> valori;
+            valori.reserve(Descrittore<P>::MEMBRI.size());
             for (const auto membro : Descrittore<P>::MEMBRI) {
                 valori.push_back(p.*membro);
             }
