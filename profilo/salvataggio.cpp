@@ -1,11 +1,13 @@
 #include "profilo/salvataggio.h"
 
+#include "profilo/attesa_blocco.h"
 #include "profilo/blocco_cartella.h"
 #include "profilo/descrittore.h"
 #include "profilo/file_ausiliari.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -184,7 +186,8 @@ ContenutoFile LeggiContenutoFile(const std::filesystem::path& file) {
         return {};
     }
     // Without the lock (a folder that cannot be listed) the file is still read.
-    const BloccoCartella blocco(bersaglio->cartella);
+    const BloccoCartella blocco(bersaglio->cartella,
+                                std::chrono::steady_clock::now() + ATTESA_BLOCCO);
     const int cartella = blocco.Cartella() >= 0 ? blocco.Cartella() : AT_FDCWD;
     const std::string nome =
         blocco.Cartella() >= 0 ? bersaglio->nome : (bersaglio->cartella / bersaglio->nome).string();
@@ -216,7 +219,8 @@ bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& mo
     if (!bersaglio) {
         return false;
     }
-    const BloccoCartella blocco(bersaglio->cartella);
+    const BloccoCartella blocco(bersaglio->cartella,
+                                std::chrono::steady_clock::now() + ATTESA_BLOCCO);
     if (!blocco.Preso()) {
         return false;
     }

@@ -1,3 +1,5 @@
+#include "profilo/attesa_blocco.h"
+#include "profilo/descrittore.h"
 #include "profilo/file_ausiliari.h"
 #include "profilo/profilo.h"
 #include "tests/profilo/cartella_prova.h"
@@ -8,6 +10,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -319,6 +322,43 @@ TEST(Concorrenza, DueSalvataggiInsiemeNonPerdonoNulla) {
         EXPECT_EQ(finale.Valore("P", "N"), std::to_string(GIRI));
         EXPECT_EQ(finale.Valore("Q", "N"), std::to_string(GIRI));
         EXPECT_EQ(cartella.Voci(), collegato ? 2 : 1);
+    }
+}
+
+// Another process holds the folder's lock: a wait for it ends at its deadline, and the
+// wait given up lets go of the lock as soon as it is granted, so that a later wait gets it.
+TEST(Concorrenza, UnAttesaScadutaNonTrattieneIlBlocco) {
+    CartellaProva cartella;
+    int pronto[2];
+    int via[2];
+    ASSERT_EQ(::pipe(pronto), 0);
+    ASSERT_EQ(::pipe(via), 0);
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        const int numero = ::open(cartella.Percorso().c_str(), O_RDONLY | O_DIRECTORY);
+        char segnale = 0;
+        ::_exit(::flock(numero, LOCK_EX) == 0 && ::write(pronto[1], "x", 1) == 1 &&
+                        ::read(via[0], &segnale, 1) == 1
+                    ? 0
+                    : 1);
+    }
+    char segnale = 0;
+    ASSERT_EQ(::read(pronto[0], &segnale, 1), 1);
+    const auto apri = [&] {
+        return Descrittore(::open(cartella.Percorso().c_str(), O_RDONLY | O_DIRECTORY));
+    };
+    const Descrittore primo = apri();
+    EXPECT_FALSE(PrendiBlocco(primo.Numero(), LOCK_EX,
+                              std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
+    ASSERT_EQ(::write(via[1], "x", 1), 1);
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    const Descrittore secondo = apri();
+    EXPECT_TRUE(PrendiBlocco(secondo.Numero(), LOCK_EX,
+                             std::chrono::steady_clock::now() + std::chrono::seconds(20)));
+    for (const int numero : {pronto[0], pronto[1], via[0], via[1]}) {
+        ::close(numero);
     }
 }
 
