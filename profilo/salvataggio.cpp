@@ -233,7 +233,8 @@ bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& mo
             return false;
         }
         const auto nuovi = modifica({});
-        return nuovi && SostituisciConRinomina(cartella, *bersaglio, *nuovi, nullptr);
+        return nuovi && nuovi->size() <= DIMENSIONE_MASSIMA_FILE &&
+               SostituisciConRinomina(cartella, *bersaglio, *nuovi, nullptr);
     }
     // A file without any write permission bit is read-only also for a user whose
     // privileges would let a plain write through.
@@ -250,7 +251,8 @@ bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& mo
         vecchi = LeggiTutto(aperto->file.Numero(), DIMENSIONE_MASSIMA_FILE);
     }
     const auto nuovi = vecchi ? modifica(*vecchi) : std::nullopt;
-    if (!nuovi) {
+    // Refused beforehand, so that no save makes a file that could not be read again.
+    if (!nuovi || nuovi->size() > DIMENSIONE_MASSIMA_FILE) {
         return false;
     }
     if (SostituibileConRinomina(*aperto)) {

@@ -44,6 +44,6 @@ using Modifica = std::function<std::optional<std::string>(std::string_view vecch
 
 // Reads, changes and writes the file in one turn under the folder's lock; false, with the
 // file as it was, when it is marked read-only (no write permission bit, also for root), it
-// or its folder cannot be written, it is not a regular file, it is beyond the size limit,
-// or the change gave up.
+// or its folder cannot be written, it is not a regular file, it or its new bytes are
+// beyond the size limit, or the change gave up.
 bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& modifica);

@@ -105,6 +105,34 @@ TEST(ScriviVociProfilo, UnSalvataggioFallitoLasciaTuttoComEra) {
     EXPECT_EQ(LeggiFileProfilo(cartella / "manca.ntc").stato, StatoLettura::Assente);
 }
 
+// A file of exactly 1 MiB takes a save that keeps its size, and refuses one that would
+// make it larger, whether it is replaced or written in place; a new file is held to the
+// same limit.
+TEST(Dimensione, NessunSalvataggioPortaIlFileOltreUnMiB) {
+    const std::string testa = "[NTC]\r\nR0=4700\r\nB=3435\r\n;";
+    const std::string pieno =
+        testa + std::string(DIMENSIONE_MASSIMA_FILE - testa.size() - 2, 'x') + "\r\n";
+    ASSERT_EQ(pieno.size(), DIMENSIONE_MASSIMA_FILE);
+    for (const bool sulPosto : {false, true}) {
+        CartellaProva cartella;
+        const fs::path file = cartella / "p.ntc";
+        ScriviFile(file, pieno);
+        if (sulPosto) {
+            fs::create_hard_link(file, cartella / "secondo.ntc");
+        }
+        EXPECT_FALSE(ScriviVociProfilo(file, {{{"NTC", "R0", "10000"}}})) << sulPosto;
+        EXPECT_TRUE(LeggiFile(file) == pieno) << sulPosto;
+        EXPECT_EQ(cartella.Voci(), sulPosto ? 2 : 1);
+        EXPECT_TRUE(ScriviVociProfilo(file, {{{"NTC", "R0", "4701"}}})) << sulPosto;
+        EXPECT_EQ(fs::file_size(file), DIMENSIONE_MASSIMA_FILE);
+        EXPECT_EQ(LeggiFileProfilo(file).profilo.Valore("NTC", "R0"), "4701");
+    }
+    CartellaProva cartella;
+    EXPECT_FALSE(ScriviVociProfilo(cartella / "nuovo.ntc",
+                                   {{{"NTC", "R0", std::string(DIMENSIONE_MASSIMA_FILE, '1')}}}));
+    EXPECT_EQ(cartella.Voci(), 0);
+}
+
 // Written in place, as a file with a second link is (see the kill test): the attribute
 // stays and no backup is left.
 TEST(ScriviVociProfilo, AttributiEstesiRestano) {
