@@ -11,6 +11,12 @@
 //       loaded, or saved anew by another road (the other name of the link, or deleted and
 //       made again, when the inode number may come back): a load must give the save that
 //       completed last or the one that was killed, and the later save must stay.
+//       Columns: torn, kills that left a save half done (its copy of the old bytes in the
+//       file or beside it, or bytes that are neither content); restored, of those, the
+//       ones the next load or save set right; older, loads that gave a save older than the
+//       last one that completed; undone, later saves undone; stays, files still half done
+//       after a load; failed, saves that reported failure; shape, owner, permissions,
+//       links or attribute changed; left, files of the saves left after the last save.
 //
 // Prints what it counted; exits with 1 when any save failed or anything was undone. The
 // folder defaults to the system's temporary folder; give /dev/shm for tmpfs.
