@@ -23,6 +23,8 @@
 // it: a save cut short leaves either no tail or one that is recognised. Other programs
 // that read the file meanwhile see the old values and comment lines.
 
+// Not the device: the tail is inside the file, and it is after a crash and a restart, when
+// a disk may come back under another device number, that the tail is needed.
 struct IdentitaFile {
     std::uint64_t inode = 0;
     // The birth time, where the file system keeps one: an inode number used again by a
