@@ -2,14 +2,16 @@
 
 #include "profilo/descrittore.h"
 
+#include <chrono>
 #include <filesystem>
 
 // An advisory lock (flock) on a folder, held while a file in it is read or saved: loads and
-// saves of the files of one folder take turns, across processes. Waits a few seconds at
-// most for another holder; a process that dies lets go of its lock.
+// saves of the files of one folder take turns, across processes, each in its turn. Waits
+// until the deadline at most for another holder; a process that dies lets go of its lock.
 class BloccoCartella {
 public:
-    explicit BloccoCartella(const std::filesystem::path& cartella);
+    BloccoCartella(const std::filesystem::path& cartella,
+                   std::chrono::steady_clock::time_point limite);
     ~BloccoCartella();
     BloccoCartella(const BloccoCartella&) = delete;
     BloccoCartella& operator=(const BloccoCartella&) = delete;

@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -24,15 +25,6 @@ std::string Esadecimale(std::uint64_t numero, std::size_t cifre) {
     return testo;
 }
 
-// FNV-1a: a stable digest of the name, not a secret.
-std::uint32_t Impronta(std::string_view nome) {
-    std::uint32_t impronta = 2166136261U;
-    for (const char c : nome) {
-        impronta = (impronta ^ static_cast<unsigned char>(c)) * 16777619U;
-    }
-    return impronta;
-}
-
 bool ETemporaneo(std::string_view nome) {
     if (nome.starts_with('.') && nome.ends_with(SUFFISSO_ANTICO) &&
         nome.size() > SUFFISSO_ANTICO.size() + 1) {
@@ -47,15 +39,6 @@ bool ETemporaneo(std::string_view nome) {
 }
 
 } // namespace
-
-std::string NomeCopia(std::string_view nome, ino_t inode) {
-    std::string copia(PREFISSO);
-    copia += Esadecimale(inode, 16);
-    copia += '-';
-    copia += Esadecimale(Impronta(nome), 8);
-    copia += ".bak";
-    return copia;
-}
 
 std::optional<Temporaneo> CreaTemporaneo(int cartella, mode_t permessi) {
     thread_local std::mt19937_64 caso{std::random_device{}()};

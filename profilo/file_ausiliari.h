@@ -4,15 +4,10 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <sys/types.h>
 
-// The hidden files a save keeps beside the file for a moment. Their names are short, so
-// that a file whose own name is as long as the file system allows can be saved too.
-
-// The backup of a file's old bytes while new ones are written into it: tied to the file's
-// name and to its inode, so it is never taken for the backup of another file.
-std::string NomeCopia(std::string_view nome, ino_t inode);
+// The hidden file a save that replaces the file writes first. Its name is short, so that
+// a file whose own name is as long as the file system allows can be saved too.
 
 struct Temporaneo {
     std::string nome;

@@ -1,13 +1,17 @@
 #include "profilo/salvataggio.h"
 
+#include "profilo/attesa_blocco.h"
 #include "profilo/blocco_cartella.h"
+#include "profilo/coda_ripristino.h"
 #include "profilo/descrittore.h"
 #include "profilo/file_ausiliari.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -72,24 +76,56 @@ bool ScriviFile(int descrittore, std::string_view contenuto) {
            Sincronizza(descrittore);
 }
 
-// The backup a killed save left for this file, if any: its bytes.
-std::optional<std::string> LeggiCopia(int cartella, const Bersaglio& bersaglio, ino_t inode) {
-    const auto copia =
-        ApriRegolare(cartella, NomeCopia(bersaglio.nome, inode), O_RDONLY | O_NOFOLLOW);
-    if (!copia) {
-        return std::nullopt;
+// The file's inode and, where the file system keeps it, its birth time.
+IdentitaFile LeggiIdentita(int descrittore) {
+    IdentitaFile identita;
+    struct statx stato {};
+    if (::statx(descrittore, "", AT_EMPTY_PATH, STATX_INO | STATX_BTIME, &stato) == 0) {
+        identita.inode = stato.stx_ino;
+        identita.nascitaNota = (stato.stx_mask & STATX_BTIME) != 0;
+        if (identita.nascitaNota) {
+            identita.nascitaSecondi = stato.stx_btime.tv_sec;
+            identita.nascitaNanosecondi = stato.stx_btime.tv_nsec;
+        }
     }
-    return LeggiTutto(copia->file.Numero(), DIMENSIONE_MASSIMA_FILE);
+    return identita;
 }
 
-// Puts the backup's bytes back into the file and then removes the backup.
-bool RipristinaCopia(int cartella, const Bersaglio& bersaglio, const Aperto& file,
-                     std::string_view vecchi) {
-    if (!ScriviFile(file.file.Numero(), vecchi)) {
-        return false;
+struct Contenuto {
+    std::string byte;
+    bool daRimettere = false; // a save was cut short: the file must hold these bytes again
+};
+
+// What the file holds: its bytes, or what a save cut short in it must leave there again.
+// Nothing when it cannot be read or is beyond the size limit; a file with the tail of a
+// save in place may go beyond it by the tail.
+std::optional<Contenuto> LeggiContenuto(const Aperto& file) {
+    const std::size_t massimo = DimensioneMassimaConCoda(DIMENSIONE_MASSIMA_FILE);
+    if (static_cast<std::uintmax_t>(file.stato.st_size) > massimo) {
+        return std::nullopt;
     }
-    ::unlinkat(cartella, NomeCopia(bersaglio.nome, file.stato.st_ino).c_str(), 0);
-    return true;
+    auto byte = LeggiTutto(file.file.Numero(), massimo);
+    if (!byte) {
+        return std::nullopt;
+    }
+    if (auto contenuto = ContenutoDaRipristinare(*byte, LeggiIdentita(file.file.Numero()))) {
+        return Contenuto{std::move(*contenuto), true};
+    }
+    if (byte->size() > DIMENSIONE_MASSIMA_FILE) {
+        return std::nullopt;
+    }
+    return Contenuto{std::move(*byte), false};
+}
+
+// The file's content, put back into it first when a save was cut short there; nothing
+// when it cannot be read or put back. Only under the file's exclusive lock.
+std::optional<std::string> LeggiERimetti(const Aperto& file) {
+    auto contenuto = LeggiContenuto(file);
+    if (!contenuto ||
+        (contenuto->daRimettere && !ScriviFile(file.file.Numero(), contenuto->byte))) {
+        return std::nullopt;
+    }
+    return std::move(contenuto->byte);
 }
 
 bool NelGruppo(gid_t gruppo) {
@@ -143,37 +179,35 @@ bool SostituisciConRinomina(int cartella, const Bersaglio& bersaglio, std::strin
     return true;
 }
 
-// The old bytes to a backup beside the file, the new bytes into the file itself, the
-// backup removed once they are on disk. A write that fails puts the old bytes back.
-bool ScriviSulPosto(int cartella, const Bersaglio& bersaglio, const Aperto& file,
-                    std::string_view vecchi, std::string_view nuovi) {
-    auto temporaneo = CreaTemporaneo(cartella, PERMESSI_PRIVATI);
-    if (!temporaneo) {
+// The new bytes written into the file itself, for a file that a new one could not stand in
+// for. A copy of the old bytes goes first to the end of the file, as a tail (see
+// coda_ripristino.h), and goes in the same step that completes the save.
+//
+// Why in the file, and not in a backup file beside it: a backup beside the file is seen
+// only through the name it was made for, so a save through another link undid nothing and
+// the next load through the first name undid that save; it could meet a later file that
+// took the same inode number; and in a sticky shared folder (such as root:team 3775) it
+// belongs to whoever saved, so that the file's owner can neither remove nor replace it.
+// The tail lives and dies with the file itself: every name reaches it, nothing but this
+// file carries it, and whoever may write the file may put it right or remove it, which is
+// exactly who may save it. Nor does a save in place need to create anything in the folder.
+bool ScriviSulPosto(int numero, std::string_view vecchi, std::string_view nuovi) {
+    const CodaRipristino coda = ComponiCoda(LeggiIdentita(numero), vecchi, nuovi);
+    if (!ScriviTutto(numero, coda.chiusura, vecchi.size() + coda.corpo.size()) ||
+        !ScriviTutto(numero, coda.corpo, vecchi.size()) || !Sincronizza(numero)) {
+        // The old bytes are still in place before whatever part of the tail was written.
+        [[maybe_unused]] const int tagliato =
+            ::ftruncate(numero, static_cast<off_t>(vecchi.size()));
         return false;
     }
-    const int numero = temporaneo->file.Numero();
-    // The backup may be read by whoever may read the file.
-    [[maybe_unused]] const int gruppo = ::fchown(numero, static_cast<uid_t>(-1), file.stato.st_gid);
-    const std::string copia = NomeCopia(bersaglio.nome, file.stato.st_ino);
-    bool riuscito = ScriviTutto(numero, vecchi, 0) &&
-                    ::fchmod(numero, file.stato.st_mode & 0666) == 0 && Sincronizza(numero);
-    riuscito = temporaneo->file.Chiudi() && riuscito;
-    riuscito =
-        riuscito && ::renameat(cartella, temporaneo->nome.c_str(), cartella, copia.c_str()) == 0;
-    if (!riuscito) {
-        ::unlinkat(cartella, temporaneo->nome.c_str(), 0);
-        return false;
+    // The new bytes on disk before the tail goes, since cutting it off completes the save.
+    if (ScriviTutto(numero, nuovi, 0) && Sincronizza(numero) &&
+        ::ftruncate(numero, static_cast<off_t>(nuovi.size())) == 0 && Sincronizza(numero)) {
+        return true;
     }
-    Sincronizza(cartella);
-    if (!ScriviFile(file.file.Numero(), nuovi)) {
-        // Kept when even this fails: the next load or save puts the old bytes back.
-        if (ScriviFile(file.file.Numero(), vecchi)) {
-            ::unlinkat(cartella, copia.c_str(), 0);
-        }
-        return false;
-    }
-    ::unlinkat(cartella, copia.c_str(), 0);
-    return true;
+    // When even this fails, the tail stays and the next load or save puts the old bytes back.
+    ScriviFile(numero, vecchi);
+    return false;
 }
 
 } // namespace
@@ -183,8 +217,9 @@ ContenutoFile LeggiContenutoFile(const std::filesystem::path& file) {
     if (!bersaglio) {
         return {};
     }
+    const auto limite = std::chrono::steady_clock::now() + ATTESA_BLOCCO;
     // Without the lock (a folder that cannot be listed) the file is still read.
-    const BloccoCartella blocco(bersaglio->cartella);
+    const BloccoCartella blocco(bersaglio->cartella, limite);
     const int cartella = blocco.Cartella() >= 0 ? blocco.Cartella() : AT_FDCWD;
     const std::string nome =
         blocco.Cartella() >= 0 ? bersaglio->nome : (bersaglio->cartella / bersaglio->nome).string();
@@ -192,23 +227,23 @@ ContenutoFile LeggiContenutoFile(const std::filesystem::path& file) {
     if (!aperto) {
         return {errno == ENOENT ? StatoLettura::Assente : StatoLettura::Errore, {}};
     }
-    if (static_cast<std::uintmax_t>(aperto->stato.st_size) > DIMENSIONE_MASSIMA_FILE) {
+    // Against a save through a name of the file in another folder; read also without it.
+    PrendiBlocco(aperto->file.Numero(), LOCK_SH, limite);
+    auto contenuto = LeggiContenuto(*aperto);
+    if (!contenuto) {
         return {};
     }
-    if (blocco.Preso()) {
-        if (auto vecchi = LeggiCopia(cartella, *bersaglio, aperto->stato.st_ino)) {
-            // Put back when this user may write the file; read from the backup either way.
-            if (auto scrivibile = ApriRegolare(cartella, nome, O_RDWR)) {
-                RipristinaCopia(cartella, *bersaglio, *scrivibile, *vecchi);
+    if (contenuto->daRimettere && blocco.Preso()) {
+        // Put back when this user may write the file; read as put back either way.
+        aperto.reset();
+        auto scrivibile = ApriRegolare(cartella, nome, O_RDWR);
+        if (scrivibile && PrendiBlocco(scrivibile->file.Numero(), LOCK_EX, limite)) {
+            if (auto rimesso = LeggiERimetti(*scrivibile)) {
+                return {StatoLettura::Letto, std::move(*rimesso)};
             }
-            return {StatoLettura::Letto, std::move(*vecchi)};
         }
     }
-    auto byte = LeggiTutto(aperto->file.Numero(), DIMENSIONE_MASSIMA_FILE);
-    if (!byte) {
-        return {};
-    }
-    return {StatoLettura::Letto, std::move(*byte)};
+    return {StatoLettura::Letto, std::move(contenuto->byte)};
 }
 
 bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& modifica) {
@@ -216,7 +251,8 @@ bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& mo
     if (!bersaglio) {
         return false;
     }
-    const BloccoCartella blocco(bersaglio->cartella);
+    const auto limite = std::chrono::steady_clock::now() + ATTESA_BLOCCO;
+    const BloccoCartella blocco(bersaglio->cartella, limite);
     if (!blocco.Preso()) {
         return false;
     }
@@ -229,28 +265,23 @@ bool ModificaContenutoFile(const std::filesystem::path& file, const Modifica& mo
             return false;
         }
         const auto nuovi = modifica({});
-        return nuovi && SostituisciConRinomina(cartella, *bersaglio, *nuovi, nullptr);
+        return nuovi && nuovi->size() <= DIMENSIONE_MASSIMA_FILE &&
+               SostituisciConRinomina(cartella, *bersaglio, *nuovi, nullptr);
     }
     // A file without any write permission bit is read-only also for a user whose
     // privileges would let a plain write through.
     if ((aperto->stato.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-        static_cast<std::uintmax_t>(aperto->stato.st_size) > DIMENSIONE_MASSIMA_FILE) {
+        !PrendiBlocco(aperto->file.Numero(), LOCK_EX, limite)) {
         return false;
     }
-    std::optional<std::string> vecchi = LeggiCopia(cartella, *bersaglio, aperto->stato.st_ino);
-    if (vecchi) {
-        if (!RipristinaCopia(cartella, *bersaglio, *aperto, *vecchi)) {
-            return false;
-        }
-    } else {
-        vecchi = LeggiTutto(aperto->file.Numero(), DIMENSIONE_MASSIMA_FILE);
-    }
+    const auto vecchi = LeggiERimetti(*aperto);
     const auto nuovi = vecchi ? modifica(*vecchi) : std::nullopt;
-    if (!nuovi) {
+    // Refused beforehand, so that no save makes a file that could not be read again.
+    if (!nuovi || nuovi->size() > DIMENSIONE_MASSIMA_FILE) {
         return false;
     }
     if (SostituibileConRinomina(*aperto)) {
         return SostituisciConRinomina(cartella, *bersaglio, *nuovi, &*aperto);
     }
-    return ScriviSulPosto(cartella, *bersaglio, *aperto, *vecchi, *nuovi);
+    return ScriviSulPosto(aperto->file.Numero(), *vecchi, *nuovi);
 }

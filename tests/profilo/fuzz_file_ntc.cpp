@@ -1,11 +1,14 @@
 // Arbitrary bytes as a parameter file. In memory, on every input: R0 and B are set, and
 // every other line must come back byte for byte (code unit for code unit in a UTF-16
-// file); one input in SAGGIO also goes through a real file, saved and loaded as the
-// program does.
+// file); the input split in two, as the old and the new bytes of a save in place, must
+// come back from each state that save can leave; one input in SAGGIO also goes through a
+// real file, saved and loaded as the program does.
+#include "profilo/coda_ripristino.h"
 #include "profilo/codifica_testo.h"
 #include "profilo/file_ntc.h"
 #include "profilo/profilo.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -126,6 +129,29 @@ void VerificaRighe(std::string_view prima, std::string_view dopo) {
     Verifica(i == vecchie.size() && sostituite <= 2 && scritte == 2);
 }
 
+// The states a save in place goes through, from the old bytes to the new: each gives back
+// the one or the other, and none counts for another file.
+void VerificaCoda(std::string_view vecchi, std::string_view nuovi) {
+    const IdentitaFile identita{7, true, 1, 2};
+    const CodaRipristino coda = ComponiCoda(identita, vecchi, nuovi);
+    const std::size_t dati = std::max(vecchi.size(), nuovi.size());
+    const std::string corpo = coda.corpo.substr(dati - vecchi.size()) + coda.chiusura;
+    const std::string prima = std::string(vecchi) + coda.corpo.substr(0, dati - vecchi.size());
+    std::string dopo(nuovi);
+    dopo += vecchi.substr(std::min(nuovi.size(), vecchi.size()));
+    Verifica(ContenutoDaRipristinare(prima + corpo, identita) == vecchi);
+    Verifica(ContenutoDaRipristinare(dopo + corpo, identita) == (dopo == prima ? vecchi : nuovi));
+    // Cut between two blocks, as a write cut short leaves it.
+    const std::size_t taglio = dati / 2 / 512 * 512;
+    const std::string mescolato = dopo.substr(0, taglio) + prima.substr(taglio) + corpo;
+    const auto daMescolato = ContenutoDaRipristinare(mescolato, identita);
+    Verifica(daMescolato == vecchi || daMescolato == nuovi);
+    const std::string interrotto =
+        std::string(vecchi) + std::string(coda.corpo.size(), '\0') + coda.chiusura;
+    Verifica(ContenutoDaRipristinare(interrotto, identita) == vecchi);
+    Verifica(!ContenutoDaRipristinare(prima + corpo, IdentitaFile{8, true, 1, 2}).has_value());
+}
+
 struct CartellaDiProva {
     CartellaDiProva() {
         // In memory where there is such a folder: the disk's fsync would set the pace.
@@ -182,6 +208,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
     VerificaRighe(contenuto, *scritto);
     Verifica(ImpostaVociProfilo(DecodificaTesto(*scritto).testo, VOCI) ==
              DecodificaTesto(*scritto).testo);
+    const std::size_t taglio = contenuto.empty() ? 0 : dati[0] % (contenuto.size() + 1);
+    VerificaCoda(contenuto.substr(0, taglio), contenuto.substr(taglio));
+    // Whatever the input ends with, reading it for a tail must hold.
+    (void)ContenutoDaRipristinare(contenuto, IdentitaFile{});
     if (++conta % SAGGIO == 0) {
         SuFileVero(contenuto, *scritto);
     }

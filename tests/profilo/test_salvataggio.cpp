@@ -1,6 +1,8 @@
-#include "profilo/file_ausiliari.h"
+#include "profilo/attesa_blocco.h"
+#include "profilo/descrittore.h"
 #include "profilo/profilo.h"
 #include "tests/profilo/cartella_prova.h"
+#include "tests/profilo/processi_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,27 +23,9 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 const std::vector<VoceProfilo> VOCI{{"NTC", "R0", "10000"}, {"NTC", "B", "3950"}};
-const std::string NUOVO = "[NTC]\r\nR0=10000\r\nB=3950\r\n";
 
 std::string Valore(const fs::path& file, const char* chiave) {
     return LeggiFileProfilo(file).profilo.Valore("NTC", chiave).value_or("-");
-}
-
-struct stat Stato(const fs::path& file) {
-    struct stat stato {};
-    ::stat(file.c_str(), &stato);
-    return stato;
-}
-
-// Runs the function in a child process and gives its exit code.
-template <class Funzione> int NelFiglio(Funzione funzione) {
-    const pid_t figlio = ::fork();
-    if (figlio == 0) {
-        ::_exit(funzione());
-    }
-    int stato = 0;
-    ::waitpid(figlio, &stato, 0);
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
 }
 
 // A name as long as the file system allows, and a file as large as a save takes: the
@@ -102,6 +87,34 @@ TEST(ScriviVociProfilo, UnSalvataggioFallitoLasciaTuttoComEra) {
     EXPECT_EQ(LeggiFileProfilo(cartella / "manca.ntc").stato, StatoLettura::Assente);
 }
 
+// A file of exactly 1 MiB takes a save that keeps its size, and refuses one that would
+// make it larger, whether it is replaced or written in place; a new file is held to the
+// same limit.
+TEST(Dimensione, NessunSalvataggioPortaIlFileOltreUnMiB) {
+    const std::string testa = "[NTC]\r\nR0=4700\r\nB=3435\r\n;";
+    const std::string pieno =
+        testa + std::string(DIMENSIONE_MASSIMA_FILE - testa.size() - 2, 'x') + "\r\n";
+    ASSERT_EQ(pieno.size(), DIMENSIONE_MASSIMA_FILE);
+    for (const bool sulPosto : {false, true}) {
+        CartellaProva cartella;
+        const fs::path file = cartella / "p.ntc";
+        ScriviFile(file, pieno);
+        if (sulPosto) {
+            fs::create_hard_link(file, cartella / "secondo.ntc");
+        }
+        EXPECT_FALSE(ScriviVociProfilo(file, {{{"NTC", "R0", "10000"}}})) << sulPosto;
+        EXPECT_TRUE(LeggiFile(file) == pieno) << sulPosto;
+        EXPECT_EQ(cartella.Voci(), sulPosto ? 2 : 1);
+        EXPECT_TRUE(ScriviVociProfilo(file, {{{"NTC", "R0", "4701"}}})) << sulPosto;
+        EXPECT_EQ(fs::file_size(file), DIMENSIONE_MASSIMA_FILE);
+        EXPECT_EQ(LeggiFileProfilo(file).profilo.Valore("NTC", "R0"), "4701");
+    }
+    CartellaProva cartella;
+    EXPECT_FALSE(ScriviVociProfilo(cartella / "nuovo.ntc",
+                                   {{{"NTC", "R0", std::string(DIMENSIONE_MASSIMA_FILE, '1')}}}));
+    EXPECT_EQ(cartella.Voci(), 0);
+}
+
 // Written in place, as a file with a second link is (see the kill test): the attribute
 // stays and no backup is left.
 TEST(ScriviVociProfilo, AttributiEstesiRestano) {
@@ -116,32 +129,6 @@ TEST(ScriviVociProfilo, AttributiEstesiRestano) {
     EXPECT_EQ(::getxattr(file.c_str(), "user.brevanto", letto, sizeof letto), 1);
     EXPECT_EQ(LeggiFile(file), "[NTC]\nR0=10000\nB=3950\n");
     EXPECT_EQ(cartella.Voci(), 1);
-}
-
-// A save killed while writing into the file left it torn beside the backup of its old
-// bytes: the next load reads the old bytes and puts them back, as does the next save.
-TEST(CopiaDiSicurezza, LaProssimaLetturaOSalvataggioRimetteIVecchiByte) {
-    CartellaProva cartella;
-    const fs::path file = cartella / "p.ntc";
-    const std::string vecchi = "[NTC]\nR0=4700\nB=3435\n";
-    for (const bool conSalvataggio : {false, true}) {
-        ScriviFile(file, "[NTC]\nR0=100");
-        ScriviFile(cartella / NomeCopia("p.ntc", Stato(file).st_ino), vecchi);
-        ScriviFile(cartella / ".brevanto-0123abcd.tmp", "x");
-        if (conSalvataggio) {
-            ASSERT_TRUE(ScriviVociProfilo(file, {{{"NTC", "B", "1"}}}));
-            EXPECT_EQ(LeggiFile(file), "[NTC]\nR0=4700\nB=1\n");
-        } else {
-            EXPECT_EQ(Valore(file, "R0"), "4700");
-            EXPECT_EQ(LeggiFile(file), vecchi);
-        }
-        EXPECT_EQ(cartella.Voci(), conSalvataggio ? 1 : 2); // a load leaves temporaries
-        fs::remove(cartella / ".brevanto-0123abcd.tmp");
-    }
-    // Another file's backup, or one of an earlier file of the same name, is not this one's.
-    ScriviFile(cartella / NomeCopia("q.ntc", Stato(file).st_ino), vecchi);
-    ScriviFile(cartella / NomeCopia("p.ntc", Stato(file).st_ino + 1), vecchi);
-    EXPECT_EQ(Valore(file, "B"), "1");
 }
 
 // Runs as root: a team folder (root:team 2775) with alice's file (alice:team 0660), saved
@@ -166,9 +153,7 @@ TEST(Proprietario, UnCompagnoDiSquadraSalvaIlFileDiUnAltro) {
 
     const auto comeBob = [&](const auto& azione) {
         return NelFiglio([&] {
-            const gid_t gruppi[] = {SQUADRA};
-            if (::setgroups(1, gruppi) != 0 || ::setresgid(BOB, BOB, BOB) != 0 ||
-                ::setresuid(BOB, BOB, BOB) != 0) {
+            if (!DiventaUtente(BOB, SQUADRA)) {
                 return 2;
             }
             return azione() ? 0 : 1;
@@ -201,10 +186,10 @@ struct Uccisioni {
 };
 
 // Kills a process saving in a loop at random instants; each time the file must read as the
-// old or the new content, directly or through the backup left beside it.
+// old or the new content, and hold it after that load.
 Uccisioni UccidiDuranteISalvataggi(const CartellaProva& cartella, const fs::path& file,
                                    int quante) {
-    const std::string vecchio = "[NTC]\r\nR0=4700\r\nB=3435\r\n";
+    const std::string& vecchio = CONTENUTO_VECCHIO;
     ScriviFile(file, vecchio);
     const long vociIniziali = cartella.Voci();
     unsigned seme = 20240611;
@@ -236,16 +221,15 @@ Uccisioni UccidiDuranteISalvataggi(const CartellaProva& cartella, const fs::path
         ::usleep(seme % 10000U);
         ::kill(figlio, SIGKILL);
         ::waitpid(figlio, nullptr, 0);
-        const bool copia =
-            fs::exists(cartella / NomeCopia(file.filename().string(), Stato(file).st_ino));
-        const long altre = cartella.Voci() - vociIniziali - (copia ? 1 : 0);
+        const long voci = cartella.Voci();
         const std::string r0 = Valore(file, "R0");
         EXPECT_TRUE(r0 == "4700" || r0 == "10000") << uccisione;
         EXPECT_EQ(Valore(file, "B"), r0 == "4700" ? "3435" : "3950") << uccisione;
-        EXPECT_EQ(cartella.Voci(), vociIniziali + altre) << "the load removed the backup";
+        EXPECT_EQ(cartella.Voci(), voci) << "a load added or removed a file";
         const std::string contenuto = LeggiFile(file);
-        EXPECT_TRUE(contenuto == vecchio || contenuto == NUOVO) << uccisione << ": " << contenuto;
-        (contenuto == NUOVO ? conta.nuovi : conta.vecchi) += 1;
+        EXPECT_TRUE(contenuto == vecchio || contenuto == CONTENUTO_NUOVO)
+            << uccisione << ": " << contenuto;
+        (contenuto == CONTENUTO_NUOVO ? conta.nuovi : conta.vecchi) += 1;
     }
     // The next save removes whatever the killed ones left.
     EXPECT_TRUE(ScriviVociProfilo(file, VOCI));
@@ -319,6 +303,43 @@ TEST(Concorrenza, DueSalvataggiInsiemeNonPerdonoNulla) {
         EXPECT_EQ(finale.Valore("P", "N"), std::to_string(GIRI));
         EXPECT_EQ(finale.Valore("Q", "N"), std::to_string(GIRI));
         EXPECT_EQ(cartella.Voci(), collegato ? 2 : 1);
+    }
+}
+
+// Another process holds the folder's lock: a wait for it ends at its deadline, and the
+// wait given up lets go of the lock as soon as it is granted, so that a later wait gets it.
+TEST(Concorrenza, UnAttesaScadutaNonTrattieneIlBlocco) {
+    CartellaProva cartella;
+    int pronto[2];
+    int via[2];
+    ASSERT_EQ(::pipe(pronto), 0);
+    ASSERT_EQ(::pipe(via), 0);
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        const int numero = ::open(cartella.Percorso().c_str(), O_RDONLY | O_DIRECTORY);
+        char segnale = 0;
+        ::_exit(::flock(numero, LOCK_EX) == 0 && ::write(pronto[1], "x", 1) == 1 &&
+                        ::read(via[0], &segnale, 1) == 1
+                    ? 0
+                    : 1);
+    }
+    char segnale = 0;
+    ASSERT_EQ(::read(pronto[0], &segnale, 1), 1);
+    const auto apri = [&] {
+        return Descrittore(::open(cartella.Percorso().c_str(), O_RDONLY | O_DIRECTORY));
+    };
+    const Descrittore primo = apri();
+    EXPECT_FALSE(PrendiBlocco(primo.Numero(), LOCK_EX,
+                              std::chrono::steady_clock::now() + std::chrono::milliseconds(50)));
+    ASSERT_EQ(::write(via[1], "x", 1), 1);
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    const Descrittore secondo = apri();
+    EXPECT_TRUE(PrendiBlocco(secondo.Numero(), LOCK_EX,
+                             std::chrono::steady_clock::now() + std::chrono::seconds(20)));
+    for (const int numero : {pronto[0], pronto[1], via[0], via[1]}) {
+        ::close(numero);
     }
 }
 
