@@ -18,14 +18,14 @@ TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
         const char* registro;
         const char* apice;    // gnome-calculator's command line
         const char* matecalc; // keys, "^e" for Ctrl+E, keypad keys in brackets
-        const char* xcalc;
+        const char* xcalc;    // "~" before a key it shows nothing for
         const char* galculator;
     } casi[] = {
         {"25", "25", "[25]", "[25]", "25"},
         {"-25", "-25", "-[25]", "[25]n", "0-25\r"},
         {"-.5", "-0.5", "-[0.5]", "[0.5]n", "0-0.5\r"},
-        {"1E+20", "1×10²⁰", "[1]^e20", "[1*10]^[20]\r", "1*10000000000*10000000000\r"},
-        {"-1.5E-07", "-1.5×10⁻⁷", "-[1.5]^e-7", "[1.5]n[/10]^[7]\r", "0-1.5/10000000\r"},
+        {"1E+20", "1×10²⁰", "[1]^e20", "[1~*10]~^[20]\r", "1*10000000000*10000000000\r"},
+        {"-1.5E-07", "-1.5×10⁻⁷", "-[1.5]^e-7", "[1.5]n[~/10]~^[7]\r", "0-1.5/10000000\r"},
         {"2E+00", "2", "[2]", "[2]", "2"},
         {"1,234.5", "1234.5", "[1234.5]", "[1234.5]", "1234.5"},
     };
@@ -38,6 +38,7 @@ TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
                 tastierino = t.tastierino;
             }
             testo += t.controllo ? "^" : "";
+            testo += t.muto ? "~" : "";
             testo += static_cast<char>(t.carattere);
         }
         return testo + (tastierino ? "]" : "");
