@@ -84,6 +84,31 @@ bool Risponde(Display* d, Window finestra, Orologio::time_point scadenza) {
     }
 }
 
+// Counts key presses on the data connection until there are as many as awaited; false at
+// the deadline.
+bool AttendiPressioni(Display* dati, XRecordContext contesto, Conteggio& conteggio, long attese,
+                      Orologio::time_point scadenza) {
+    if (XRecordEnableContextAsync(dati, contesto, Registra,
+                                  reinterpret_cast<XPointer>(&conteggio)) == 0) {
+        return false;
+    }
+    bool annunciata = false;
+    for (;;) {
+        XRecordProcessReplies(dati);
+        if (conteggio.pronta && !annunciata) {
+            std::printf("pronta\n");
+            std::fflush(stdout);
+            annunciata = true;
+        }
+        if (conteggio.pressioni >= attese) {
+            return true;
+        }
+        if (!AttendiDati(dati, scadenza)) {
+            return false;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -94,6 +119,8 @@ int main(int argc, char* argv[]) {
     const auto finestra = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
     const long attese = std::strtol(argv[2], nullptr, 10);
     const auto scadenza = Orologio::now() + std::chrono::seconds(std::strtol(argv[3], nullptr, 10));
+    // Outlives the data connection, whose closing may still hand it the end of the data.
+    Conteggio conteggio;
     // RECORD hands its data over on a connection of its own.
     const Connessione controllo(XOpenDisplay(nullptr));
     const Connessione dati(XOpenDisplay(nullptr));
@@ -111,25 +138,11 @@ int main(int argc, char* argv[]) {
         XRecordCreateContext(controllo.get(), 0, &clienti, 1, &intervallo, 1);
     XFree(intervallo);
     XSync(controllo.get(), False);
-    Conteggio conteggio;
-    if (XRecordEnableContextAsync(dati.get(), contesto, Registra,
-                                  reinterpret_cast<XPointer>(&conteggio)) == 0) {
-        return 2;
-    }
-    bool annunciata = false;
-    while (conteggio.pressioni < attese) {
-        XRecordProcessReplies(dati.get());
-        if (conteggio.pronta && !annunciata) {
-            std::printf("pronta\n");
-            std::fflush(stdout);
-            annunciata = true;
-        }
-        if (conteggio.pressioni < attese && !AttendiDati(dati.get(), scadenza)) {
-            return 1;
-        }
-    }
+    const bool premuti = AttendiPressioni(dati.get(), contesto, conteggio, attese, scadenza);
+    // The data connection takes no other request, its closing included, until the
+    // recording ends.
     XRecordDisableContext(controllo.get(), contesto);
     XRecordFreeContext(controllo.get(), contesto);
     XSync(controllo.get(), False);
-    return Risponde(controllo.get(), finestra, scadenza) ? 0 : 1;
+    return premuti && Risponde(controllo.get(), finestra, scadenza) ? 0 : 1;
 }
