@@ -40,8 +40,9 @@ void MainForm::MenuInviaCalc_Click() {
 }
 
 void MainForm::InvioCalcolatriceConcluso(bool consegnato) {
-    // Nothing was typed: no calculator is installed, its window never came up, or it
-    // lost the focus while the number was being typed.
+    // The number did not arrive whole: no calculator is installed, its window never came
+    // up, it lost the focus while the number was being typed, or it did not show a key in
+    // time (and what was typed has been cleared).
     if (!consegnato) {
         ScriviStorico(RigaAvviso::CalcolatriceNonDisponibile);
     }

@@ -2,14 +2,19 @@
 #include "finestra/main_form.h"
 
 #include <QKeyEvent>
+#include <QMenuBar>
 
 bool MainForm::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) {
         return false;
     }
     auto* controllo = qobject_cast<QWidget*>(oggetto);
-    // A disabled window (the About window is shown) takes no keys: Qt drops them.
-    if (controllo == nullptr || controllo->window() != this || !isEnabled()) {
+    // A disabled window (the About window is shown) takes no keys: Qt drops them. The menu
+    // bar has the keyboard only while it is being used, from Alt or a menu closed with Esc
+    // until the last Esc: its keys are the menus', as those of an open menu are, and that
+    // last Esc gives the focus back to the control that had it before.
+    if (controllo == nullptr || controllo->window() != this || !isEnabled() ||
+        qobject_cast<QMenuBar*>(controllo) != nullptr) {
         return false;
     }
     const auto* tasto = static_cast<QKeyEvent*>(evento);

@@ -17,7 +17,8 @@ class InviaCalcolatrice : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::milliseconds ATTESA_FINESTRA{10000};
+    // A starved machine was measured taking 15 to 23 s to show galculator's window.
+    static constexpr std::chrono::milliseconds ATTESA_FINESTRA{30000};
     static constexpr std::chrono::milliseconds INTERVALLO_CONTROLLO{100};
 
     InviaCalcolatrice(std::unique_ptr<PiattaformaCalcolatrice> piattaforma, const Regione& regione,

@@ -67,5 +67,7 @@ bool PiattaformaLinux::Digita(std::int64_t processo, const std::string& testo) {
         return false;
     }
     const std::vector<Tasto> tasti = TastiPer(*numero, comando.modo);
-    return !tasti.empty() && DigitaX11(processo, tasti, comando.pausa);
+    return !tasti.empty() &&
+           DigitaX11(processo, tasti,
+                     {.quiete = comando.quiete, .azzeramento = TastiAzzeramento(comando.modo)});
 }

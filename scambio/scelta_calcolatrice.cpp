@@ -22,14 +22,15 @@ std::vector<CandidatoCalcolatrice> CandidatiPredefiniti() {
     using namespace std::chrono_literals;
     using enum ModoScrittura;
     // A leading "-" of the number must never read as an option: it goes in joined to
-    // "--equation=", and after a blank as qalculate's expression. galculator takes a key
-    // again only some 100 ms after it last took it.
+    // "--equation=", and after a blank as qalculate's expression. galculator holds the
+    // button of a key down for 100 ms after showing the key, animating it, and drops that
+    // key if it comes again meanwhile; once its window is still, every button is up.
     return {
         {"gnome-calculator", {"--equation={numero}"}, Apice, 0ms},
         {"qalculate-qt", {" {numero}"}, Testo, 0ms},
         {"qalculate-gtk", {" {numero}"}, Testo, 0ms},
-        {"galculator", {}, Galculator, 120ms},
-        {"mate-calc", {}, MateCalc, 10ms},
+        {"galculator", {}, Galculator, 200ms},
+        {"mate-calc", {}, MateCalc, 0ms},
         {"xcalc", {}, Xcalc, 0ms},
     };
 }
@@ -47,15 +48,15 @@ ScegliCalcolatrice(const std::vector<CandidatoCalcolatrice>& candidati, Sessione
         if (!candidato.argomentiNumero.empty()) {
             const std::string testo = ScriviPerArgomento(numero, candidato.modo, decimale);
             return ComandoCalcolatrice{percorso, ArgomentiPer(candidato, testo),
-                                       ConsegnaNumero::AllAvvio, candidato.modo, candidato.pausa};
+                                       ConsegnaNumero::AllAvvio, candidato.modo, candidato.quiete};
         }
         if (sessione == SessioneGrafica::X11) {
             return ComandoCalcolatrice{
-                percorso, {}, ConsegnaNumero::DaDigitare, candidato.modo, candidato.pausa};
+                percorso, {}, ConsegnaNumero::DaDigitare, candidato.modo, candidato.quiete};
         }
         if (!primo) {
             primo = ComandoCalcolatrice{
-                percorso, {}, ConsegnaNumero::Impossibile, candidato.modo, candidato.pausa};
+                percorso, {}, ConsegnaNumero::Impossibile, candidato.modo, candidato.quiete};
         }
     }
     return primo;

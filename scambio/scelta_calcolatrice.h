@@ -16,8 +16,9 @@ struct CandidatoCalcolatrice {
     // program takes none and the number must be typed into its window.
     std::vector<std::string> argomentiNumero;
     ModoScrittura modo = ModoScrittura::Testo;
-    // Between two keys typed: a calculator that drops a key repeated too soon needs one.
-    std::chrono::milliseconds pausa{0};
+    // How long its window must stay still after a key before the next one: a calculator
+    // that is not ready for a key at once, though it has shown the last one, needs it.
+    std::chrono::milliseconds quiete{0};
 };
 
 // The calculators tried, in order of preference.
@@ -33,7 +34,7 @@ struct ComandoCalcolatrice {
     std::vector<std::string> argomenti;
     ConsegnaNumero consegna = ConsegnaNumero::DaDigitare;
     ModoScrittura modo = ModoScrittura::Testo;
-    std::chrono::milliseconds pausa{0};
+    std::chrono::milliseconds quiete{0};
 };
 
 // Where to find a program: its full path, or empty when it is not installed.

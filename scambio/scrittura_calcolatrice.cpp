@@ -31,9 +31,11 @@ std::string InApice(const std::string& cifre, bool negativo) {
     return testo;
 }
 
-void Aggiungi(std::vector<Tasto>& tasti, const std::string& testo, bool tastierino) {
+void Aggiungi(std::vector<Tasto>& tasti, const std::string& testo, bool tastierino,
+              bool muto = false) {
     for (const char c : testo) {
-        tasti.push_back({.carattere = static_cast<char32_t>(c), .tastierino = tastierino});
+        tasti.push_back(
+            {.carattere = static_cast<char32_t>(c), .tastierino = tastierino, .muto = muto});
     }
 }
 
@@ -74,9 +76,11 @@ std::vector<Tasto> TastiPer(const NumeroScomposto& numero, ModoScrittura modo) {
         Aggiungi(tasti, mantissa, true);
         Aggiungi(tasti, numero.negativo ? "n" : "", false);
         if (!esponente.empty()) {
-            // Dividing by the exact power, not multiplying by its inexact inverse.
-            Aggiungi(tasti, numero.esponenteNegativo ? "/10" : "*10", true);
-            Aggiungi(tasti, "^", false);
+            // Dividing by the exact power, not multiplying by its inexact inverse. Its display
+            // does not change for an operator.
+            Aggiungi(tasti, numero.esponenteNegativo ? "/" : "*", true, true);
+            Aggiungi(tasti, "10", true);
+            Aggiungi(tasti, "^", false, true);
             Aggiungi(tasti, esponente, true);
             Aggiungi(tasti, "\r", false);
         }
@@ -101,4 +105,19 @@ std::vector<Tasto> TastiPer(const NumeroScomposto& numero, ModoScrittura modo) {
     }
     }
     return tasti;
+}
+
+std::vector<Tasto> TastiAzzeramento(ModoScrittura modo) {
+    switch (modo) {
+    case ModoScrittura::Testo:
+    case ModoScrittura::Apice:
+        break;
+    case ModoScrittura::MateCalc:
+    case ModoScrittura::Galculator:
+        return {{.carattere = U'\x1b'}};
+    case ModoScrittura::Xcalc:
+        // Its clear key empties the display; pressed again, it drops the pending operation.
+        return {{.carattere = U'\x7f'}, {.carattere = U'\x7f'}};
+    }
+    return {};
 }

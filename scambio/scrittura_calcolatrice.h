@@ -16,11 +16,13 @@ enum class ModoScrittura {
 };
 
 // One key: a character as itself, or the numeric keypad's key for a digit, ".", "*" or
-// "/"; "\r" is Enter.
+// "/"; "\r" is Enter, "\x1b" Escape and "\x7f" Delete. A key the calculator takes without
+// showing anything is muto: the key after it, once shown, tells that both were taken.
 struct Tasto {
     char32_t carattere = 0;
     bool tastierino = false;
     bool controllo = false;
+    bool muto = false;
 
     bool operator==(const Tasto&) const = default;
 };
@@ -32,3 +34,7 @@ std::string ScriviPerArgomento(const NumeroScomposto& numero, ModoScrittura modo
 
 // The keys that make the calculator show the number.
 std::vector<Tasto> TastiPer(const NumeroScomposto& numero, ModoScrittura modo);
+
+// The calculator's own keys that clear its display and any operation under way, so that a
+// number typed only in part is not left behind as if it were the one sent.
+std::vector<Tasto> TastiAzzeramento(ModoScrittura modo);

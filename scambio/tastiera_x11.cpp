@@ -1,5 +1,8 @@
 #include "scambio/tastiera_x11.h"
 
+#include "scambio/ridisegni_x11.h"
+#include "scambio/ripetizione_x11.h"
+
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -11,7 +14,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -230,8 +232,15 @@ KeySym SimboloDi(const Tasto& tasto) {
             return XK_KP_0 + (c - U'0');
         }
     }
-    if (c == U'\r') {
+    switch (c) {
+    case U'\r':
         return XK_Return;
+    case U'\x1b':
+        return XK_Escape;
+    case U'\x7f':
+        return XK_Delete;
+    default:
+        break;
     }
     if ((c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFF)) {
         return c;
@@ -306,6 +315,52 @@ void Batti(Display* d, const Pressione& p) {
     XSync(d, False);
 }
 
+// The keys as they are pressed now; empty when one of them is missing from the keyboard map.
+std::optional<std::vector<Pressione>> PressioniDi(Display* d, const XkbStateRec& stato,
+                                                  unsigned int blocNum,
+                                                  const std::vector<Tasto>& tasti) {
+    std::vector<Pressione> pressioni;
+    for (const Tasto& tasto : tasti) {
+        const std::optional<Pressione> pressione = PressioneDi(d, stato, blocNum, tasto);
+        if (!pressione) {
+            return std::nullopt;
+        }
+        pressioni.push_back(*pressione);
+    }
+    return pressioni;
+}
+
+enum class Esito {
+    Mostrati,    // the window showed every key
+    NonMostrato, // a key was not shown in time
+    FuocoPerso,  // the window lost the focus
+};
+
+// Types each key once the window has shown the one before; the pace is the calculator's.
+Esito BattiConfermando(Display* d, Window finestra, RidisegniX11& ridisegni,
+                       const std::vector<Tasto>& tasti, const std::vector<Pressione>& pressioni,
+                       const RitmoTasti& ritmo) {
+    using std::chrono::steady_clock;
+    for (size_t i = 0; i < pressioni.size(); ++i) {
+        if (!HaIlFuoco(d, finestra)) {
+            return Esito::FuocoPerso;
+        }
+        ridisegni.Dimentica();
+        Batti(d, pressioni[i]);
+        if (tasti[i].muto) {
+            continue;
+        }
+        if (!ridisegni.Attendi(steady_clock::now() + ritmo.attesa)) {
+            return Esito::NonMostrato;
+        }
+        if (ritmo.quiete.count() > 0 &&
+            !ridisegni.AttendiQuiete(ritmo.quiete, steady_clock::now() + ritmo.attesa)) {
+            return Esito::NonMostrato;
+        }
+    }
+    return Esito::Mostrati;
+}
+
 } // namespace
 
 bool AttivaFinestraX11(std::int64_t processo) {
@@ -325,8 +380,7 @@ bool AttivaFinestraX11(std::int64_t processo) {
     return false;
 }
 
-bool DigitaX11(std::int64_t processo, const std::vector<Tasto>& tasti,
-               std::chrono::milliseconds pausa) {
+bool DigitaX11(std::int64_t processo, const std::vector<Tasto>& tasti, const RitmoTasti& ritmo) {
     const Connessione d(XOpenDisplay(nullptr));
     if (!d) {
         return false;
@@ -343,39 +397,45 @@ bool DigitaX11(std::int64_t processo, const std::vector<Tasto>& tasti,
     if (!finestra) {
         return false;
     }
+    RidisegniX11 ridisegni(d.get(), *finestra);
+    if (!ridisegni.Disponibile()) {
+        return false;
+    }
     RilasciaModificatori(d.get());
     XkbStateRec stato{};
     if (XkbGetState(d.get(), XkbUseCoreKbd, &stato) != Success) {
         return false;
     }
     const unsigned int blocNum = XkbKeysymToModifiers(d.get(), XK_Num_Lock);
-    std::vector<Pressione> pressioni;
-    bool serveBlocNum = false;
-    for (const Tasto& tasto : tasti) {
-        const std::optional<Pressione> pressione = PressioneDi(d.get(), stato, blocNum, tasto);
-        if (!pressione) {
-            return false;
-        }
-        serveBlocNum = serveBlocNum || pressione->blocNum;
-        pressioni.push_back(*pressione);
+    const auto pressioni = PressioniDi(d.get(), stato, blocNum, tasti);
+    const auto azzeramento = PressioniDi(d.get(), stato, blocNum, ritmo.azzeramento);
+    if (!pressioni || !azzeramento) {
+        return false;
     }
+    std::vector<KeyCode> codici;
+    bool serveBlocNum = false;
+    for (const auto* elenco : {&*pressioni, &*azzeramento}) {
+        for (const Pressione& pressione : *elenco) {
+            codici.push_back(pressione.tasto);
+            serveBlocNum = serveBlocNum || pressione.blocNum;
+        }
+    }
+    const SenzaRipetizioneX11 senzaRipetizione(d.get(), codici);
     // Num Lock is turned on for the keypad's digits only while they are typed.
     if (serveBlocNum) {
         XkbLockModifiers(d.get(), XkbUseCoreKbd, blocNum, blocNum);
     }
-    bool tutti = true;
-    for (size_t i = 0; i < pressioni.size() && tutti; ++i) {
-        if (i > 0) {
-            std::this_thread::sleep_for(pausa);
-        }
-        tutti = HaIlFuoco(d.get(), *finestra);
-        if (tutti) {
-            Batti(d.get(), pressioni[i]);
+    const Esito esito = BattiConfermando(d.get(), *finestra, ridisegni, tasti, *pressioni, ritmo);
+    // The keys go to the window that has the focus when the server takes them, so the
+    // clearing keys reach the calculator after any key it has not shown yet.
+    if (esito == Esito::NonMostrato && HaIlFuoco(d.get(), *finestra)) {
+        for (const Pressione& pressione : *azzeramento) {
+            Batti(d.get(), pressione);
         }
     }
     if (serveBlocNum) {
         XkbLockModifiers(d.get(), XkbUseCoreKbd, blocNum, 0);
         XSync(d.get(), False);
     }
-    return tutti;
+    return esito == Esito::Mostrati;
 }

@@ -22,19 +22,20 @@ xdotool windowfocus --sync "$finestra"
 apri_dialogo ctrl+t "Apri tabella del costruttore"
 scegli "$tabella" "Apri tabella del costruttore"
 xdotool windowfocus --sync "$finestra"
-xdotool mousemove --window "$finestra" 700 300
-sleep 0.5
-"$cattura" "$cartella/curva.png" "$finestra"
+"$cattura" "$cartella/prima.png" "$finestra"
+# A click gives the plot the keyboard, so no field's blinking caret keeps changing the picture.
+xdotool mousemove --window "$finestra" 700 300 click 1
+cattura_aggiornata "$cartella/curva.png" "$finestra" "$cartella/prima.png"
 tasto ctrl+2
-sleep 0.5
-"$cattura" "$cartella/curva_errore.png" "$finestra"
+cattura_aggiornata "$cartella/curva_errore.png" "$finestra" "$cartella/curva.png"
+rm -f "$cartella/prima.png"
 
 # Three rows of the table, as a spreadsheet copies them.
 righe=$(grep -E '^(0|25|100),' "$tabella" | tr ',' '\t')
 offri_appunti "$righe"
 tasto ctrl+4
+# The program reads the clipboard while it handles the paste, before the keys after it.
 tasto ctrl+shift+v
-attendi_cessione || true
 tasto F5
 tasto ctrl+u
 punti=$(grep -E '^(0|25|100),' "$tabella" | tr ',' ':' | tr '\n' ' ')

@@ -9,8 +9,9 @@ brevanto=$1 cattura=$2 cartella=$3
 
 # One pixel is 15 twips at 96 dots per inch; the layout table counts in twips.
 readonly TWIP_PER_PIXEL=15
-# Seconds that any wait for the program may last before the check counts as failed.
-readonly ATTESA_MASSIMA=10
+# Seconds that any wait for the program may last before the check counts as failed: only a
+# failure waits this long, and a busy machine can take many seconds to start a program.
+readonly ATTESA_MASSIMA=30
 
 nome_prova=$(basename "$0" .sh)
 mkdir -p "$cartella"
@@ -82,8 +83,13 @@ nessuna_finestra() {
     ! xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1
 }
 
+# Whether the selection $1 (clipboard, primary) holds the text $2.
+selezione_contiene() {
+    [ "$(xclip -o -selection "$1" 2>/dev/null || true)" = "$2" ]
+}
+
 appunti_contengono() {
-    [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]
+    selezione_contiene clipboard "$1"
 }
 
 # Waits until the X keyboard focus is on the window $1.
@@ -111,16 +117,20 @@ avvia() {
     xdotool windowfocus --sync "$finestra"
 }
 
-# Offers a text on the clipboard from a process of ours, which ends as soon as another
-# client takes the clipboard over: that is how the scripts see the program act on Copy.
-offri_appunti() {
-    # An offer of the text the clipboard holds already could not be seen to arrive.
-    if appunti_contengono "$1"; then
-        offri_appunti "<prima di $1>"
+# Offers a text on the selection $1 from a process of ours, which ends as soon as another
+# client takes the selection over: that is how the scripts see a program act on Copy.
+offri_selezione() {
+    # An offer of the text the selection holds already could not be seen to arrive.
+    if selezione_contiene "$1" "$2"; then
+        offri_selezione "$1" "<prima di $2>"
     fi
-    printf '%s' "$1" | xclip -i -quiet -selection clipboard >/dev/null 2>&1 &
+    printf '%s' "$2" | xclip -i -quiet -selection "$1" >/dev/null 2>&1 &
     offerente=$!
-    attendi "xclip did not take the clipboard" appunti_contengono "$1"
+    attendi "xclip did not take the $1 selection" selezione_contiene "$1" "$2"
+}
+
+offri_appunti() {
+    offri_selezione clipboard "$1"
 }
 
 # Waits until the program has taken the clipboard from the offering process.
@@ -258,9 +268,8 @@ apri_dialogo() {
     dialogo=$(cerca_finestra "$2")
     [ -n "$dialogo" ] || fallito "no dialog '$2'"
     xdotool windowfocus --sync "$dialogo"
+    # Qt gives the name field the focus as it shows the dialog, before the window maps.
     attendi_fuoco "$dialogo"
-    # The name field takes the focus once the dialog has settled.
-    sleep 0.3
 }
 
 # Types a full path into the dialog's name field and confirms it.
@@ -269,4 +278,48 @@ scegli() {
     xdotool type --delay 10 "$1"
     xdotool key Return
     attendi_chiusura "$2"
+}
+
+# Waits until the window manager has handled every event the server sent it before this
+# call, a click included: it handles events in order, and answers a request for another
+# number of desktops by setting the root window's property.
+attendi_gestore() {
+    local numero=2
+    [ "$(numero_scrivanie)" != 2 ] || numero=3
+    xdotool set_num_desktops "$numero"
+    attendi "the window manager did not answer" scrivanie "$numero"
+}
+
+gestore_avviato() {
+    [ -n "$(numero_scrivanie)" ]
+}
+
+numero_scrivanie() {
+    xprop -root _NET_NUMBER_OF_DESKTOPS 2>/dev/null | sed -n 's/.* = //p'
+}
+
+scrivanie() {
+    [ "$(numero_scrivanie)" = "$1" ]
+}
+
+# Whether a menu of the program is open: a window of its own besides the main window.
+menu_aperto() {
+    [ "$(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -gt 1 ]
+}
+
+menu_chiuso() {
+    ! menu_aperto
+}
+
+# Keeps in $1 a picture of the window $2 once it differs from the picture $3 and has stopped
+# changing: the program has drawn what the keys or moves before asked for.
+cattura_aggiornata() {
+    local file=$1 id=$2 prima=$3 precedente="$cartella/precedente.png"
+    local scadenza=$((SECONDS + ATTESA_MASSIMA))
+    "$cattura" "$precedente" "$id"
+    until "$cattura" "$file" "$id" && ! cmp -s "$file" "$prima" && cmp -s "$file" "$precedente"; do
+        [ $SECONDS -lt $scadenza ] || fallito "window $id never settled into a new picture"
+        cp "$file" "$precedente"
+    done
+    rm -f "$precedente"
 }

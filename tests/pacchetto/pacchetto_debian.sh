@@ -91,7 +91,7 @@ zcat "$condivisi/man/man1/brevanto-curva.1.gz" | grep -q '^\.TH BREVANTO-CURVA 1
 # The dependencies come from the program's libraries, so the Qt 6 ones must be there.
 dipendenze=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $dipendenze"
-for libreria in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libxres1; do
+for libreria in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libxres1 libxdamage1; do
     grep -Eq "(^|, )$libreria( |,|$)" <<<"$dipendenze" || fallito "$libreria not in Depends"
 done
 raccomandati=$(dpkg-deb -f "$deb" Recommends)

@@ -1,11 +1,19 @@
 // Stands in for a calculator in the tests, recording in the folder named by
-// BREVANTO_CALCOLATRICE_FINTA: its arguments when it has any; otherwise its process id, and
-// the text typed into the X11 window it shows.
+// BREVANTO_CALCOLATRICE_FINTA: its arguments when it has any; otherwise its process id, the
+// text typed into the X11 window it shows, and for each key pressed whether the server
+// would have repeated it ('1') or not ('0'). Like a calculator it repaints for every key it
+// takes; it ignores "x" without a repaint, and Escape clears it.
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSaveFile>
+#include <QStyleHints>
 #include <QTimer>
+
+#include <xcb/xcb.h>
+
+#include <memory>
 
 namespace {
 
@@ -14,6 +22,49 @@ bool Registra(const QString& nome, const QByteArray& contenuto) {
     return file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() &&
            file.commit();
 }
+
+bool SiRipete(quint32 codice) {
+    xcb_connection_t* x11 =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const std::unique_ptr<xcb_get_keyboard_control_reply_t, decltype(&free)> stato(
+        xcb_get_keyboard_control_reply(x11, xcb_get_keyboard_control(x11), nullptr), &free);
+    return stato && stato->global_auto_repeat == XCB_AUTO_REPEAT_MODE_ON &&
+           (stato->auto_repeats[codice / 8] & (1U << (codice % 8))) != 0;
+}
+
+class Tasti : public QObject {
+public:
+    explicit Tasti(QLineEdit& riga) : riga_(riga) {}
+
+protected:
+    bool eventFilter(QObject* /*oggetto*/, QEvent* evento) override {
+        const QEvent::Type tipo = evento->type();
+        if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease &&
+            tipo != QEvent::ShortcutOverride) {
+            return false;
+        }
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tipo == QEvent::KeyPress) {
+            ripetizioni_ += SiRipete(tasto->nativeScanCode()) ? '1' : '0';
+            Registra("ripetizione", ripetizioni_);
+        }
+        // Not even the line edit's shortcut check sees "x": it would repaint.
+        if (tasto->key() == Qt::Key_X) {
+            return true;
+        }
+        if (tipo == QEvent::KeyPress) {
+            if (tasto->key() == Qt::Key_Escape) {
+                riga_.clear();
+            }
+            riga_.update();
+        }
+        return false;
+    }
+
+private:
+    QLineEdit& riga_;
+    QByteArray ripetizioni_;
+};
 
 } // namespace
 
@@ -30,9 +81,13 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication applicazione(argc, argv);
+    // A blinking cursor would repaint the window without any key.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QLineEdit riga;
     QObject::connect(&riga, &QLineEdit::textChanged,
                      [](const QString& testo) { Registra("testo", testo.toUtf8()); });
+    Tasti tasti(riga);
+    riga.installEventFilter(&tasti);
     riga.show();
     // Never outlives a test run that failed to end it.
     QTimer scadenza;

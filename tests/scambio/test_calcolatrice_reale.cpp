@@ -10,6 +10,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 #include <array>
 #include <csignal>
@@ -128,17 +129,25 @@ AvviaDueFinte(const std::array<CartellaFinta, 2>& cartelle) {
     return processi;
 }
 
+// What reached a stand-in once the keys typed last have: a key is shown before the next one
+// is typed, so a marker typed into it now arrives after anything sent to it before.
+std::optional<QByteArray> TestoDopoUnSegno(const CartellaFinta& cartella, std::int64_t processo) {
+    if (!QTest::qWaitFor([&] { return AttivaFinestraX11(processo); }, 10000) ||
+        !DigitaX11(processo, {{.carattere = '8'}}, {})) {
+        return std::nullopt;
+    }
+    return cartella.Leggi("testo");
+}
+
 TEST(DigitazioneX11, NienteTastiAUnaFinestraCheHaPersoIlFuoco) {
     const std::array<CartellaFinta, 2> cartelle;
     const auto avviati = AvviaDueFinte(cartelle);
     ASSERT_TRUE(avviati);
     const std::array<std::int64_t, 2> processi = *avviati;
-    EXPECT_FALSE(DigitaX11(processi[0], {{.carattere = '7'}}, 0ms));
-    QTest::qWait(300);
-    EXPECT_FALSE(cartelle[0].Leggi("testo", 0));
-    EXPECT_FALSE(cartelle[1].Leggi("testo", 0));
-    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, 0ms));
+    EXPECT_FALSE(DigitaX11(processi[0], {{.carattere = '7'}}, {}));
+    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, {}));
     EXPECT_EQ(cartelle[1].Leggi("testo"), "7");
+    EXPECT_EQ(TestoDopoUnSegno(cartelle[0], processi[0]), "8");
 }
 
 // Another client that claims the calculator's process id for its own window gets nothing:
@@ -151,10 +160,61 @@ TEST(DigitazioneX11, UnaFinestraCheSiSpacciaPerLaCalcolatriceNonRiceveNulla) {
     const std::array<std::int64_t, 2> processi = *avviati;
     ASSERT_TRUE(ImpostaPidFinestre(processi[0], processi[1]));
     ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processi[1]); }, 10000));
-    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, 0ms));
+    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, {}));
     EXPECT_EQ(cartelle[1].Leggi("testo"), "7");
-    QTest::qWait(300);
-    EXPECT_FALSE(cartelle[0].Leggi("testo", 0));
+    EXPECT_EQ(TestoDopoUnSegno(cartelle[0], processi[0]), "8");
+}
+
+// The stand-in ignores "x" without a repaint, as a calculator that did not take a key. A
+// key it does not show stops the typing and its clearing key (Escape) empties it, unless
+// the key is one the calculator shows nothing for, which the key after it confirms.
+TEST(DigitazioneX11, UnTastoNonMostratoFermaEAzzera) {
+    using namespace std::chrono_literals;
+    const Tasto x{.carattere = 'x'};
+    const Tasto xMuto{.carattere = 'x', .muto = true};
+    const struct {
+        std::vector<Tasto> tasti;
+        bool mostrati;
+        QByteArray testo;
+    } casi[] = {
+        {{{.carattere = '7'}, xMuto, {.carattere = '8'}}, true, "78"},
+        {{{.carattere = '7'}, x, {.carattere = '8'}}, false, ""},
+    };
+    for (const auto& caso : casi) {
+        const CartellaFinta cartella;
+        PiattaformaLinux piattaforma(PUNTO, FINTA, SessioneGrafica::X11);
+        const auto avvio = piattaforma.Avvia("0");
+        ASSERT_TRUE(avvio);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(avvio->processo); }, 10000));
+        const RitmoTasti ritmo{.attesa = 2s, .azzeramento = {{.carattere = U'\x1b'}}};
+        EXPECT_EQ(DigitaX11(avvio->processo, caso.tasti, ritmo), caso.mostrati)
+            << caso.testo.data();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return cartella.Leggi("testo", 0) == caso.testo; }, 5000))
+            << "left as " << cartella.Leggi("testo", 0).value_or("nothing").data();
+    }
+}
+
+// Keys the program types do not repeat while typed: a server short of time may hold one down
+// past the repeat delay. Afterwards they repeat again as before.
+TEST(DigitazioneX11, ITastiBattutiNonSiRipetono) {
+    const CartellaFinta cartella;
+    PiattaformaLinux piattaforma(PUNTO, FINTA, SessioneGrafica::X11);
+    const auto avvio = piattaforma.Avvia("0");
+    ASSERT_TRUE(avvio);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(avvio->processo); }, 10000));
+    Display* d = XOpenDisplay(nullptr);
+    ASSERT_NE(d, nullptr);
+    const KeyCode sette = XKeysymToKeycode(d, XK_7);
+    const auto ripete = [d, sette] {
+        XKeyboardState stato{};
+        XGetKeyboardControl(d, &stato);
+        return (stato.auto_repeats[sette / 8] & (1 << (sette % 8))) != 0;
+    };
+    EXPECT_TRUE(ripete());
+    EXPECT_TRUE(DigitaX11(avvio->processo, {{.carattere = '7'}, {.carattere = '7'}}, {}));
+    EXPECT_EQ(cartella.Leggi("ripetizione"), "00");
+    EXPECT_TRUE(ripete());
+    XCloseDisplay(d);
 }
 
 } // namespace

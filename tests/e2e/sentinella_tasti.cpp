@@ -1,0 +1,148 @@
+// Tells the scripts when a program has finished something it does while it types keys, as
+// the calculator hand-off does: watches every key press the server handles (RECORD
+// extension), prints "pronta" once it watches, and after the given number of key presses
+// asks the program's window for a ping (_NET_WM_PING). The program answers from its event
+// loop, so the answer comes once the work that typed the keys has returned. Exits 0 then,
+// 1 when that has not happened within the deadline, 2 on a bad call.
+// Arguments: the program's window id, the number of key presses, the deadline in seconds.
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
+#include <X11/extensions/record.h>
+#include <poll.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+
+struct ChiudiDisplay {
+    void operator()(Display* d) const { XCloseDisplay(d); }
+};
+using Connessione = std::unique_ptr<Display, ChiudiDisplay>;
+
+struct Conteggio {
+    bool pronta = false;
+    long pressioni = 0;
+};
+
+void Registra(XPointer dati, XRecordInterceptData* intercettato) {
+    auto* conteggio = reinterpret_cast<Conteggio*>(dati);
+    if (intercettato->category == XRecordStartOfData) {
+        conteggio->pronta = true;
+    } else if (intercettato->category == XRecordFromServer && intercettato->data_len > 0 &&
+               intercettato->data[0] == KeyPress) {
+        ++conteggio->pressioni;
+    }
+    XRecordFreeData(intercettato);
+}
+
+// Waits for data on the connection until the deadline; false when it has passed.
+bool AttendiDati(Display* d, Orologio::time_point scadenza) {
+    const auto resto =
+        std::chrono::ceil<std::chrono::milliseconds>(scadenza - Orologio::now()).count();
+    if (resto <= 0) {
+        return false;
+    }
+    pollfd connessione{ConnectionNumber(d), POLLIN, 0};
+    poll(&connessione, 1, static_cast<int>(resto));
+    return true;
+}
+
+bool Risponde(Display* d, Window finestra, Orologio::time_point scadenza) {
+    const Window radice = DefaultRootWindow(d);
+    const Atom protocolli = XInternAtom(d, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(d, "_NET_WM_PING", False);
+    // The answer goes to the root window.
+    XSelectInput(d, radice, SubstructureNotifyMask | StructureNotifyMask);
+    XEvent richiesta{};
+    richiesta.xclient.type = ClientMessage;
+    richiesta.xclient.window = finestra;
+    richiesta.xclient.message_type = protocolli;
+    richiesta.xclient.format = 32;
+    richiesta.xclient.data.l[0] = static_cast<long>(ping);
+    richiesta.xclient.data.l[1] = CurrentTime;
+    richiesta.xclient.data.l[2] = static_cast<long>(finestra);
+    XSendEvent(d, finestra, False, NoEventMask, &richiesta);
+    XFlush(d);
+    for (;;) {
+        while (XPending(d) > 0) {
+            XEvent evento;
+            XNextEvent(d, &evento);
+            if (evento.type == ClientMessage && evento.xclient.message_type == protocolli &&
+                static_cast<Atom>(evento.xclient.data.l[0]) == ping &&
+                static_cast<Window>(evento.xclient.data.l[2]) == finestra) {
+                return true;
+            }
+        }
+        if (!AttendiDati(d, scadenza)) {
+            return false;
+        }
+    }
+}
+
+// Counts key presses on the data connection until there are as many as awaited; false at
+// the deadline.
+bool AttendiPressioni(Display* dati, XRecordContext contesto, Conteggio& conteggio, long attese,
+                      Orologio::time_point scadenza) {
+    if (XRecordEnableContextAsync(dati, contesto, Registra,
+                                  reinterpret_cast<XPointer>(&conteggio)) == 0) {
+        return false;
+    }
+    bool annunciata = false;
+    for (;;) {
+        XRecordProcessReplies(dati);
+        if (conteggio.pronta && !annunciata) {
+            std::printf("pronta\n");
+            std::fflush(stdout);
+            annunciata = true;
+        }
+        if (conteggio.pressioni >= attese) {
+            return true;
+        }
+        if (!AttendiDati(dati, scadenza)) {
+            return false;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 4) {
+        std::fprintf(stderr, "uso: sentinella_tasti FINESTRA PRESSIONI SECONDI\n");
+        return 2;
+    }
+    const auto finestra = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
+    const long attese = std::strtol(argv[2], nullptr, 10);
+    const auto scadenza = Orologio::now() + std::chrono::seconds(std::strtol(argv[3], nullptr, 10));
+    // Outlives the data connection, whose closing may still hand it the end of the data.
+    Conteggio conteggio;
+    // RECORD hands its data over on a connection of its own.
+    const Connessione controllo(XOpenDisplay(nullptr));
+    const Connessione dati(XOpenDisplay(nullptr));
+    int maggiore = 0;
+    int minore = 0;
+    if (!controllo || !dati || XRecordQueryVersion(controllo.get(), &maggiore, &minore) == 0) {
+        std::fprintf(stderr, "sentinella_tasti: no X server with the RECORD extension\n");
+        return 2;
+    }
+    XRecordRange* intervallo = XRecordAllocRange();
+    intervallo->device_events.first = KeyPress;
+    intervallo->device_events.last = KeyPress;
+    XRecordClientSpec clienti = XRecordAllClients;
+    const XRecordContext contesto =
+        XRecordCreateContext(controllo.get(), 0, &clienti, 1, &intervallo, 1);
+    XFree(intervallo);
+    XSync(controllo.get(), False);
+    const bool premuti = AttendiPressioni(dati.get(), contesto, conteggio, attese, scadenza);
+    // The data connection takes no other request, its closing included, until the
+    // recording ends.
+    XRecordDisableContext(controllo.get(), contesto);
+    XRecordFreeContext(controllo.get(), contesto);
+    XSync(controllo.get(), False);
+    return premuti && Risponde(controllo.get(), finestra, scadenza) ? 0 : 1;
+}
