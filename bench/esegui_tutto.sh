@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # All the figures in one run: the core's calls, the thermistor models and their fits,
-# brevanto-ntc's start-up and longest table, start-up time and memory against the bare Qt
-# window and the installed calculators, the per-key and per-conversion time, and how many
-# inputs each fuzzer gets through in a fixed time. Arguments: a Release build folder
-# configured with -DBREVANTO_BENCH=ON and a folder built with -DBREVANTO_FUZZ=ON (the
-# fuzzers), e.g. build-rel build-asan.
+# brevanto-ntc's start-up and longest table, start-up time and memory of both windows against
+# the bare Qt window and the installed calculators, with a session bus and without, the
+# per-key and per-conversion time, and how many inputs each fuzzer gets through in a fixed
+# time. Arguments: a Release build folder configured with -DBREVANTO_BENCH=ON and a folder
+# built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-rel build-asan.
 set -euo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
 rilascio=$(cd "$1" && pwd)
@@ -15,10 +15,11 @@ echo "== machine"
 echo "$(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)"
 echo "$(. /etc/os-release && echo "$PRETTY_NAME"), $(uname -r)"
 
-echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb)"
+echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb;"
+echo "   with a session bus running and with none)"
 "$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
-    "$rilascio/finestra/brevanto" "$rilascio/bench/finestra_vuota" \
-    "$rilascio/bench/finestra_etichetta" 31 "$rilascio/curva/brevanto-curva"
+    "$rilascio/finestra/brevanto" "$rilascio/curva/brevanto-curva" \
+    "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta" 31
 
 echo "== brevanto-ntc (median of 101 runs each, in turn)"
 "$rilascio/bench/bench_ntc" "$rilascio/ntc/brevanto-ntc" "$rilascio/bench/programma_vuoto" 101

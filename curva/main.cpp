@@ -7,8 +7,11 @@ int main(int argc, char* argv[]) {
     // The menus belong in the window, as in the calculator.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication applicazione(argc, argv);
+    // The session bus connects beside the fonts being read; see CollegamentoSessione.
+    const CollegamentoSessione sessione;
     // Its file dialogs speak Italian like the rest of the window.
     CaricaTraduzioneQt(applicazione);
+    LeggiCaratteri();
     FinestraCurva finestra(QLocale::system());
     finestra.show();
     return QApplication::exec();

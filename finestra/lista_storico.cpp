@@ -1,5 +1,7 @@
 #include "finestra/lista_storico.h"
 
+#include "risorse/avvio.h"
+
 #include <QHeaderView>
 #include <QStyle>
 
@@ -47,7 +49,7 @@ ListaStorico::ListaStorico(QWidget* genitore) : QTableView(genitore), modello_(t
     setCornerButtonEnabled(false);
     // The small interface face the layout was drawn for: a result line such as
     // "697.51977298619 [Ohm] = 99.99999987849 [°C]" fits the list's width.
-    QFont carattere(QStringLiteral("Arial"));
+    QFont carattere(FamigliaInstallata(QStringLiteral("Arial")));
     carattere.setPointSizeF(PUNTI_CARATTERE);
     setFont(carattere);
     horizontalHeader()->hide();

@@ -14,6 +14,8 @@ int main(int argc, char* argv[]) {
     auto guardia = std::make_unique<GuardiaSchermo>();
     QApplication applicazione(argc, argv);
     guardia.reset();
+    // The session bus connects beside the fonts being read; see CollegamentoSessione.
+    const CollegamentoSessione sessione;
     const Regione regione = PreparaApplicazione(applicazione);
     MainForm finestra(regione, ServiziDiSistema(regione));
     finestra.show();

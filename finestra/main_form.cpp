@@ -4,6 +4,7 @@
 #include "core/parametri_ntc.h"
 #include "dialoghi/dialogo_comune.h"
 #include "informazioni/frm_about.h"
+#include "risorse/primo_fotogramma.h"
 #include "risorse/risorse.h"
 #include "scambio/invia_calcolatrice.h"
 
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QTimer>
 #include <QWindow>
 
 MainForm::MainForm(const Regione& regione, Servizi servizi)
@@ -35,9 +35,9 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
     connect(inviaCalcolatrice_, &InviaCalcolatrice::Concluso, this,
             &MainForm::InvioCalcolatriceConcluso);
 
-    // Decoding every size of the icon would hold up the first showing; the window system
-    // takes the icon just as well a moment after.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(CreaIconaLibro()); });
+    // The icon is no part of the first frame: its four sizes are decoded once that frame is
+    // on screen, and the window system takes the icon just as well a moment after.
+    DopoIlPrimoFotogramma(this, [this] { setWindowIcon(CreaIconaLibro()); });
 
     // Load: the parameters start not set and the history holds their summary.
     AzzeraParametri(ParametriCorrenti());

@@ -4,6 +4,8 @@
 #include "finestra/lista_storico.h"
 #include "finestra/tabella_pulsanti.h"
 #include "risorse/aspetto.h"
+#include "risorse/avvio.h"
+#include "risorse/immagine_differita.h"
 #include "risorse/risorse.h"
 
 #include <QAction>
@@ -22,7 +24,8 @@ constexpr int ALTEZZA_CLIENTE = 361;
 } // namespace
 
 void MainForm::CostruisciControlli() {
-    auto* cliente = new QWidget(this);
+    // The lines and the register's white are painted by the client area itself.
+    auto* cliente = new AreaCliente(this);
     cliente->setObjectName(QStringLiteral("MainFormCliente"));
     cliente->setFixedSize(LARGHEZZA_CLIENTE, ALTEZZA_CLIENTE);
     setCentralWidget(cliente);
@@ -31,6 +34,8 @@ void MainForm::CostruisciControlli() {
     picPar->setObjectName(QStringLiteral("Pic_Par"));
     picPar->setGeometry(RettangoloTwip(120, 120, 3855, 1815));
     picPar->setFocusPolicy(Qt::TabFocus);
+    // The silver is the picture box's own: the frames of the buttons inside are drawn in a
+    // shade of their parent's background.
     ImpostaSfondo(picPar, QColor(192, 192, 192));
 
     cmdTasto_.resize(NUMERO_TASTI);
@@ -73,13 +78,11 @@ void MainForm::CostruisciControlli() {
     // Cmd_Tasto 1 follows the picture box, the list and the equation in creation order.
     ordine.removeOne(cmdTasto_[1]);
 
-    auto* imgEquazione = new QLabel(picPar);
+    auto* imgEquazione = new ImmagineDifferita(QString::fromLatin1(PERCORSO_EQUAZIONE), picPar);
     imgEquazione->setObjectName(QStringLiteral("Img_Equazione"));
     imgEquazione->setGeometry(RettangoloTwip(105, 120, 3540, 1020));
     imgEquazione->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgEquazione->setLineWidth(1);
-    imgEquazione->setPixmap(
-        CaricaImmagine(QString::fromLatin1(PERCORSO_EQUAZIONE), devicePixelRatioF()));
     cmdPar_[PAR_R0]->raise();
     cmdPar_[PAR_B]->raise();
 
@@ -100,17 +103,19 @@ void MainForm::CostruisciControlli() {
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     display_->setFrameStyle(QFrame::Box | QFrame::Plain);
     display_->setLineWidth(1);
-    display_->setFont(QFont(QStringLiteral("Arial Narrow"), 12));
-    ImpostaSfondo(display_, bianco);
+    display_->setFont(QFont(FamigliaInstallata(QStringLiteral("Arial Narrow")), 12));
+    cliente->AggiungiSfondo(display_, bianco);
 
+    // The hidden lines keep their place in the stacking order: where two cross, the higher
+    // one is painted over the other, and screen readers list the children in this order.
     ordine << picPar << lstStorico_ << cmdTasto_[1]
-           << CreaLinea(cliente, QStringLiteral("LinPar5"), 3960, 3105, 120, 3105, grigio)
-           << CreaLinea(cliente, QStringLiteral("LinPar4"), 3960, 3120, 120, 3120, bianco)
-           << CreaLinea(cliente, QStringLiteral("LinPar1"), 4095, 120, 4095, 5280, bianco)
-           << CreaLinea(cliente, QStringLiteral("LinPar0"), 4080, 120, 4080, 5280, grigio)
-           << CreaLinea(cliente, QStringLiteral("LinPar2"), 2295, 3120, 2295, 5280, bianco)
+           << cliente->AggiungiLinea(QStringLiteral("LinPar5"), 3960, 3105, 120, 3105, grigio)
+           << cliente->AggiungiLinea(QStringLiteral("LinPar4"), 3960, 3120, 120, 3120, bianco)
+           << cliente->AggiungiLinea(QStringLiteral("LinPar1"), 4095, 120, 4095, 5280, bianco)
+           << cliente->AggiungiLinea(QStringLiteral("LinPar0"), 4080, 120, 4080, 5280, grigio)
+           << cliente->AggiungiLinea(QStringLiteral("LinPar2"), 2295, 3120, 2295, 5280, bianco)
            << display_
-           << CreaLinea(cliente, QStringLiteral("LinPar3"), 2280, 3120, 2280, 5280, grigio);
+           << cliente->AggiungiLinea(QStringLiteral("LinPar3"), 2280, 3120, 2280, 5280, grigio);
     std::for_each(ordine.rbegin(), ordine.rend(), [](QWidget* w) { w->raise(); });
 
     perTab[23] = lstStorico_;

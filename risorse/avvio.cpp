@@ -1,15 +1,51 @@
 #include "risorse/avvio.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <array>
+
+namespace {
+
+struct Gemella {
+    const char* famiglia;
+    const char* sostituta;
+};
+
+constexpr std::array<Gemella, 2> GEMELLE{
+    {{"Arial Narrow", "Liberation Sans Narrow"}, {"Arial", "Liberation Sans"}}};
+
+bool Installata(const QString& famiglia) {
+    // A family Qt does not know has no styles; the lookup stays inside Qt's own table, where
+    // QFontDatabase::hasFamily would ask fontconfig, which answers for an alias too.
+    return !QFontDatabase::styles(famiglia).isEmpty();
+}
+
+} // namespace
+
 void RegistraSostituzioniCaratteri() {
-    QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
-                              QStringLiteral("Liberation Sans Narrow"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    for (const Gemella& g : GEMELLE) {
+        QFont::insertSubstitution(QString::fromLatin1(g.famiglia),
+                                  QString::fromLatin1(g.sostituta));
+    }
+}
+
+QString FamigliaInstallata(const QString& famiglia) {
+    if (Installata(famiglia)) {
+        return famiglia;
+    }
+    for (const Gemella& g : GEMELLE) {
+        QString sostituta = QString::fromLatin1(g.sostituta);
+        if (famiglia == QLatin1String(g.famiglia) && Installata(sostituta)) {
+            return sostituta;
+        }
+    }
+    return famiglia;
 }
 
 bool CaricaTraduzioneQt(QCoreApplication& applicazione) {
@@ -23,10 +59,21 @@ bool CaricaTraduzioneQt(QCoreApplication& applicazione) {
     return true;
 }
 
+void LeggiCaratteri() {
+    QFontDatabase::families();
+}
+
 Regione PreparaApplicazione(QCoreApplication& applicazione) {
     // Without the translation installed Qt's texts stay English; nothing else depends on it.
     CaricaTraduzioneQt(applicazione);
     RegistraSostituzioniCaratteri();
+    LeggiCaratteri();
     const QLocale locale = QLocale::system();
     return Regione{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+CollegamentoSessione::CollegamentoSessione() : filo_([] { QDBusConnection::sessionBus(); }) {}
+
+CollegamentoSessione::~CollegamentoSessione() {
+    filo_.join();
 }
