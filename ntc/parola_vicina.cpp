@@ -46,6 +46,12 @@ std::optional<std::string_view> ParolaVicina(std::string_view parola,
     std::optional<std::string_view> migliore;
     std::size_t minima = ammessa + 1;
     for (const std::string_view nota : note) {
+        // The lengths alone may rule a word out, and spare a long one's table of edits.
+        const std::size_t differenza =
+            parola.size() > nota.size() ? parola.size() - nota.size() : nota.size() - parola.size();
+        if (differenza > ammessa) {
+            continue;
+        }
         const std::size_t distanza = Distanza(parola, nota);
         if (distanza < minima) {
             minima = distanza;
