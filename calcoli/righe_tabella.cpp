@@ -1,6 +1,7 @@
 #include "calcoli/righe_tabella.h"
 
 #include "calcoli/scrittura_testi.h"
+#include "modelli/modello_tabella.h"
 
 Esito<RigaTabella> CalcolaRiga(const ModelloNTC& modello, double t,
                                const std::optional<PartitoreADC>& adc) {
@@ -9,7 +10,11 @@ Esito<RigaTabella> CalcolaRiga(const ModelloNTC& modello, double t,
     if (!r || !alfa) {
         std::string testo = "nessuna resistenza a T = ";
         AggiungiNumero(testo, t);
-        return Esito<RigaTabella>::Errore(testo + " °C con questo modello");
+        testo += " °C con questo modello";
+        if (const std::string campo = TestoCampo(modello); !campo.empty()) {
+            testo += ": " + campo;
+        }
+        return Esito<RigaTabella>::Errore(testo);
     }
     const auto conteggio = adc ? ConteggioIntero(*adc, *r) : std::nullopt;
     const auto esatto = adc ? ConteggiADC(adc->partitore, adc->bit, *r) : std::nullopt;

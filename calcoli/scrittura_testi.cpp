@@ -6,24 +6,46 @@
 #include <charconv>
 #include <cmath>
 
+namespace {
+
+// The double nearest the value rounded to that many significant digits.
+double Arrotonda(double valore, int cifre) {
+    if (cifre <= 0 || cifre >= CIFRE_MASSIME || !std::isfinite(valore)) {
+        return valore;
+    }
+    std::array<char, 48> testo{};
+    const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), valore,
+                                    std::chars_format::scientific, cifre - 1)
+                          .ptr;
+    double arrotondato = valore;
+    std::from_chars(testo.data(), fine, arrotondato);
+    return arrotondato;
+}
+
+} // namespace
+
 void AggiungiNumero(std::string& uscita, double valore) {
     AggiungiTestoBreve(uscita, valore);
 }
 
-void AggiungiNumeroVirgola(std::string& uscita, double valore) {
+void AggiungiNumeroInForma(std::string& uscita, double valore, FormaNumeri forma) {
     const size_t inizio = uscita.size();
-    AggiungiNumero(uscita, valore);
+    AggiungiTestoBreve(uscita, Arrotonda(valore, forma.cifre));
     const size_t punto = uscita.find('.', inizio);
-    if (punto != std::string::npos) {
+    if (forma.virgola && punto != std::string::npos) {
         uscita[punto] = ',';
     }
 }
 
+void AggiungiNumeroVirgola(std::string& uscita, double valore) {
+    AggiungiNumeroInForma(uscita, valore, FormaNumeri{0, true});
+}
+
 void AggiungiNumeri(std::string& uscita, std::span<const double> valori,
-                    std::string_view separatore) {
+                    std::string_view separatore, FormaNumeri forma) {
     for (size_t i = 0; i < valori.size(); ++i) {
         uscita += i > 0 ? separatore : "";
-        AggiungiNumero(uscita, valori[i]);
+        AggiungiNumeroInForma(uscita, valori[i], forma);
     }
 }
 
@@ -53,7 +75,8 @@ void AggiungiIntero(std::string& uscita, long valore) {
     uscita.append(testo.data(), fine);
 }
 
-void AggiungiOggettoJson(std::string& uscita, std::span<const CampoJson> campi) {
+void AggiungiOggettoJson(std::string& uscita, std::span<const CampoJson> campi, FormaNumeri forma) {
+    forma.virgola = false;
     uscita += '{';
     for (size_t i = 0; i < campi.size(); ++i) {
         if (i > 0) {
@@ -61,14 +84,15 @@ void AggiungiOggettoJson(std::string& uscita, std::span<const CampoJson> campi) 
         }
         AggiungiTestoJson(uscita, campi[i].nome);
         uscita += ": ";
-        AggiungiNumero(uscita, campi[i].valore);
+        AggiungiNumeroInForma(uscita, campi[i].valore, forma);
     }
     uscita += '}';
 }
 
-void AggiungiElementoJson(std::string& uscita, std::span<const CampoJson> campi, bool primo) {
+void AggiungiElementoJson(std::string& uscita, std::span<const CampoJson> campi, bool primo,
+                          FormaNumeri forma) {
     uscita += primo ? "[\n  " : ",\n  ";
-    AggiungiOggettoJson(uscita, campi);
+    AggiungiOggettoJson(uscita, campi, forma);
 }
 
 void ChiudiArrayJson(std::string& uscita, bool vuoto) {

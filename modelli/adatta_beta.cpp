@@ -75,3 +75,36 @@ EsitoBeta AdattaBetaMinimiQuadrati(std::span<const PuntoRT> punti, std::span<con
     }
     return DaRetta((*x)[0], (*x)[1], t0, punti);
 }
+
+EsitoBeta AdattaBetaConR0(std::span<const PuntoRT> punti, std::span<const double> pesi, double r0,
+                          double t0) {
+    if (auto motivo = ControllaPunti(punti, pesi, 1); !motivo.empty()) {
+        return EsitoBeta::Errore(std::move(motivo));
+    }
+    if (!T0Valida(t0)) {
+        return EsitoBeta::Errore("temperatura di riferimento non valida");
+    }
+    if (!std::isfinite(r0) || !(r0 > 0)) {
+        return EsitoBeta::Errore("R0 deve essere positivo");
+    }
+    // B = Σ w·x·y / Σ w·x², x = 1/T − 1/T0, y = ln(R/R0).
+    double xy = 0;
+    double xx = 0;
+    for (std::size_t i = 0; i < punti.size(); ++i) {
+        const double peso = pesi.empty() ? 1 : pesi[i];
+        const double x = InversoKelvin(punti[i].temperatura) - InversoKelvin(t0);
+        xy += peso * x * std::log(punti[i].resistenza / r0);
+        xx += peso * x * x;
+    }
+    if (!(xx > 0)) {
+        return EsitoBeta::Errore("i punti (con peso) sono tutti a T0: non determinano B");
+    }
+    const double beta = xy / xx;
+    if (!std::isfinite(beta) || !(beta > 0)) {
+        return EsitoBeta::Errore("B ≤ 0: la resistenza non scende con la temperatura");
+    }
+    Adattamento<ParametriBeta> adattamento;
+    adattamento.parametri = {r0, beta, t0};
+    adattamento.scarti = CalcolaScarti(ModelloBeta(adattamento.parametri), punti);
+    return adattamento;
+}

@@ -103,3 +103,15 @@ std::optional<double> ModelloTabella::DerivataLogaritmica(double t) const {
     const double u = Inverso(t);
     return -pendenza * u * u;
 }
+
+std::string TestoCampo(const ModelloNTC& modello) {
+    const auto* tabella = dynamic_cast<const ModelloTabella*>(&modello);
+    if (tabella == nullptr) {
+        return {};
+    }
+    const PuntoRT& freddo = tabella->Righe().front();
+    const PuntoRT& caldo = tabella->Righe().back();
+    return "la tabella va da " + TestoBreve(freddo.temperatura) + " °C (" +
+           TestoBreve(freddo.resistenza) + " Ω) a " + TestoBreve(caldo.temperatura) + " °C (" +
+           TestoBreve(caldo.resistenza) + " Ω)";
+}

@@ -4,6 +4,7 @@
 #include "modelli/modello_ntc.h"
 #include "modelli/punto_rt.h"
 
+#include <string>
 #include <vector>
 
 // A maker's table: between neighbouring rows ln R is linear in 1/T; outside the table
@@ -26,3 +27,7 @@ private:
     explicit ModelloTabella(std::vector<PuntoRT> righe) : righe_(std::move(righe)) {}
     std::vector<PuntoRT> righe_;
 };
+
+// What a message adds when a value falls outside a table: "la tabella va da -40 °C
+// (195652 Ω) a 125 °C (531 Ω)"; empty for a model that is not a table.
+std::string TestoCampo(const ModelloNTC& modello);

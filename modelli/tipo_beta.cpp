@@ -17,6 +17,9 @@ Esito<Adattamento<ParametriBeta>>
 DescrittoreModello<ParametriBeta>::Adatta(std::span<const PuntoRT> punti,
                                           const DatiAdattamento& dati) {
     const double t0 = dati.Dato(2).value_or(25);
+    if (const auto r0 = dati.Dato(0)) {
+        return AdattaBetaConR0(punti, dati.pesi, *r0, t0);
+    }
     if (punti.size() == 2 && dati.pesi.empty()) {
         return AdattaBeta(punti[0], punti[1], t0);
     }

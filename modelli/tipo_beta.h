@@ -20,16 +20,18 @@ template <> struct DescrittoreModello<ParametriBeta> {
     };
     static constexpr std::array MEMBRI{&ParametriBeta::R0, &ParametriBeta::B, &ParametriBeta::T0};
     static constexpr std::array OPZIONI{
-        OpzioneModello{"r0", 0, 1, "OHM", {}},
+        OpzioneModello{"r0", 0, 1, "OHM", {}, true},
         OpzioneModello{"beta", 1, 1, "K", {}},
         OpzioneModello{"t0", 2, 1, "C", 25},
     };
-    static constexpr std::array<std::size_t, 1> DATI{2};
+    // R0 given pins the curve at T0 and leaves B alone to fit.
+    static constexpr std::array<std::size_t, 2> DATI{0, 2};
     static constexpr std::size_t PUNTI_MINIMI = 2;
     using Modello = ModelloBeta;
 
     static std::string Verifica(const ParametriBeta& p);
-    // Exactly through two unweighted points, else by least squares; T0 25 °C unless given.
+    // Exactly through two unweighted points, else by least squares; T0 25 °C unless given;
+    // with R0 given, B alone by least squares.
     static Esito<Adattamento<ParametriBeta>> Adatta(std::span<const PuntoRT> punti,
                                                     const DatiAdattamento& dati);
 };

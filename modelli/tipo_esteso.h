@@ -25,7 +25,7 @@ template <> struct DescrittoreModello<ParametriEsteso> {
                                        &ParametriEsteso::Rrif};
     static constexpr std::array OPZIONI{
         OpzioneModello{"esteso", 0, 4, "A1 B1 C1 D1", {}},
-        OpzioneModello{"rif", 4, 1, "OHM", {}},
+        OpzioneModello{"rif", 4, 1, "OHM", {}, true},
     };
     static constexpr std::array<std::size_t, 1> DATI{4};
     static constexpr std::size_t PUNTI_MINIMI = 4;

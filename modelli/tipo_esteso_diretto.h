@@ -25,7 +25,7 @@ template <> struct DescrittoreModello<ParametriEstesoDiretto> {
                                        &ParametriEstesoDiretto::Rrif};
     static constexpr std::array OPZIONI{
         OpzioneModello{"esteso-diretto", 0, 4, "A B C D", {}},
-        OpzioneModello{"rif", 4, 1, "OHM", {}},
+        OpzioneModello{"rif", 4, 1, "OHM", {}, true},
     };
     static constexpr std::array<std::size_t, 1> DATI{4};
     static constexpr std::size_t PUNTI_MINIMI = 4;

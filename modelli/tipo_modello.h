@@ -23,6 +23,8 @@ struct OpzioneModello {
     std::string_view segnaposto; // its values in --help: "OHM", "A B C"
     // The value when the option is not given; without one the option is required.
     std::optional<double> predefinito;
+    // A resistance, which the command also reads in the engineers' forms (10k, 4k7, 1M).
+    bool ohm = false;
 };
 
 // What a fit takes beside the points: one weight per point (empty: all 1), and the

@@ -1,6 +1,7 @@
 #include "modelli/file_modello.h"
 #include "modelli/registro_modelli.h"
 #include "ntc/modello_da_opzioni.h"
+#include "ntc/numeri_uscita.h"
 #include "ntc/rapporto_adattamento.h"
 #include "ntc/sottocomandi.h"
 
@@ -8,14 +9,15 @@
 
 namespace {
 
-// "T:R", both numbers; a negative temperature is fine ("-40:336000").
+// "T:R", both numbers, R also in the engineers' forms; a negative temperature is fine
+// ("-40:336k").
 PuntoRT LeggiPunto(std::string_view testo) {
     const size_t due = testo.find(':');
     if (due == std::string_view::npos) {
         throw ErroreUso("--punti vuole T:R, non '" + std::string(testo) + "'");
     }
     return {LeggiValore(testo.substr(0, due), "--punti"),
-            LeggiValore(testo.substr(due + 1), "--punti")};
+            LeggiOhm(testo.substr(due + 1), "--punti")};
 }
 
 std::vector<PuntoRT> Punti(const Argomenti& argomenti) {
@@ -97,7 +99,7 @@ AdattamentoModello Adatta(const Argomenti& argomenti) {
     for (const std::size_t d : tipo.dati) {
         const OpzioneModello* o = OpzioneDelDato(tipo, d);
         if (o != nullptr && argomenti.Ha(o->nome)) {
-            dati[d] = NumeroOpzione(argomenti, o->nome);
+            dati[d] = ValoreOpzioneModello(argomenti.Valori(o->nome).front(), *o);
         }
     }
     auto esito = AdattaModello(*indice, punti, DatiAdattamento{pesi, dati});
@@ -128,7 +130,9 @@ void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& 
     if (!argomenti.valori.empty()) {
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }
+    const FormaNumeri forma = FormaRichiesta(argomenti);
     const AdattamentoModello adattamento = Adatta(argomenti);
+    VerificaAdattamento(adattamento);
     if (argomenti.Ha("salva")) {
         const std::string& file = argomenti.Valori("salva").front();
         if (!SalvaModello(file, adattamento.parametri)) {
@@ -138,5 +142,5 @@ void EseguiAdatta(const Argomenti& argomenti, std::string& uscita, std::string& 
     for (const std::string& avviso : adattamento.avvisi) {
         avvisi += "avviso: " + avviso + '\n';
     }
-    ScriviAdattamento(uscita, adattamento, argomenti.Ha("json"));
+    ScriviAdattamento(uscita, adattamento, argomenti.Ha("json"), forma);
 }

@@ -25,33 +25,61 @@ Sottocomandi:
 @MODELLI@
 Opzioni:
   --json        uscita JSON
-  --help        questo aiuto (anche dopo un sottocomando)
+  --cifre N     numeri arrotondati a N cifre significative, per leggerli
+  --virgola     CSV con ";" e virgola decimale, per i fogli di calcolo
+  --help, -h    questo aiuto; "brevanto-ntc help SOTTOCOMANDO" o "SOTTOCOMANDO --help"
+                quello di un sottocomando
   --version     la versione
 
 Le opzioni si scrivono --nome VALORE o --nome=VALORE; un numero negativo è un valore
 (-40), mai un'opzione; dopo "--" tutto è valore. I numeri si scrivono e si stampano con
-il punto decimale, in ogni lingua, con le cifre più brevi che rileggono lo stesso double.
+il punto decimale, in ogni lingua: "3,5" non si legge, perché la virgola separa i campi
+del CSV che il comando scrive e una riga di script deve dire lo stesso in ogni lingua.
+Senza --cifre si stampano le cifre più brevi che rileggono lo stesso double.
+Le resistenze (le opzioni OHM, le R di temperatura e di --punti) si scrivono anche come
+gli elettronici: 470R, 4R7, 10k, 4k7, 2.2k, 10K, 1M.
 Stato d'uscita: 0 fatto, 1 dati non validi (file, adattamento, fuori tabella), 2 uso errato.
+
+Esempio:
+  $ brevanto-ntc resistenza --r0 10k --beta 3950 25 100
+  25,10000
+  100,697.5197729861881
 )";
 
-constexpr std::string_view TEMPERATURA = R"(Uso: brevanto-ntc temperatura MODELLO [--json] R...
-Per ogni resistenza R (ohm) una riga CSV "R,T" con la temperatura T (°C);
-con --json un array di oggetti {"R": ..., "T": ...}.
-@MODELLO@)";
+constexpr std::string_view TEMPERATURA =
+    R"(Uso: brevanto-ntc temperatura MODELLO [--cifre N] [--virgola] [--json] R...
+Per ogni resistenza R (ohm, anche 4k7, 10k, 1M) una riga CSV "R,T" con la temperatura T
+(°C); con --json un array di oggetti {"R": ..., "T": ...}.
+@NUMERI@@MODELLO@
+Esempio:
+  $ brevanto-ntc temperatura --r0 10k --beta 3950 4k7 12000
+  4700,43.01839551879664
+  12000,20.952614018335396
+)";
 
-constexpr std::string_view RESISTENZA = R"(Uso: brevanto-ntc resistenza MODELLO [--json] T...
+constexpr std::string_view RESISTENZA =
+    R"(Uso: brevanto-ntc resistenza MODELLO [--cifre N] [--virgola] [--json] T...
 Per ogni temperatura T (°C) una riga CSV "T,R" con la resistenza R (ohm);
 con --json un array di oggetti {"T": ..., "R": ...}.
-@MODELLO@)";
+@NUMERI@@MODELLO@
+Esempio:
+  $ brevanto-ntc resistenza --r0 10k --beta 3950 --cifre 5 -40 25 100
+  -40,401860
+  25,10000
+  100,697.52
+)";
 
 constexpr std::string_view ADATTA =
     R"(Uso: brevanto-ntc adatta --modello @TIPI@
                           (--punti T:R T:R ... | --tabella FILE.csv)
-                          [--pesi P P ...] [--t0 C] [--rif OHM] [--salva FILE.ntc] [--json]
+                          [--pesi P P ...] [--t0 C] [--r0 OHM] [--rif OHM]
+                          [--salva FILE.ntc] [--cifre N] [--json]
 Coefficienti del modello dai punti (°C:ohm): Beta esatto da due punti, Steinhart-Hart
 esatto da tre, altrimenti minimi quadrati (pesati con --pesi, uno per punto). --t0 è la
-T0 del Beta (predefinita 25 °C); --rif la Rrif delle forme estese (predefinita la R del
-punto più vicino a 25 °C).
+T0 del Beta (predefinita 25 °C); con --r0 la R a T0 resta quella data e si adatta solo
+B (minimi quadrati di ln(R/R0) su 1/T - 1/T0); --rif la Rrif delle forme estese
+(predefinita la R del punto più vicino a 25 °C). --cifre N arrotonda i numeri stampati
+(non quelli salvati) a N cifre significative.
 @ADATTAMENTI@Uscita: righe chiave=valore (modello, coefficienti, residuo_max_K, residui_K per punto);
 con --json un oggetto con le stesse chiavi e avvisi. Se Steinhart-Hart dà C <= 0 si
 offre anche il Beta dei due punti estremi (beta_estremi) e gli avvisi vanno su standard
@@ -59,12 +87,26 @@ error.
 --salva scrive il modello adattato nel file di parametri: [NTC] R0 (a 25 °C) e B
 (B25/85 se il modello non è Beta) per la calcolatrice, i coefficienti a piena precisione
 nella sezione del modello, il tipo in [Modello]; il resto del file resta.
+Esempio (B di un 10 kΩ da tre righe della sua tabella):
+  $ brevanto-ntc adatta --modello beta --r0 10k --punti 0:27219 50:4161 85:1452 --cifre 5
+  modello=beta
+  R0=10000
+  B=3392.4
+  T0=25
+  residuo_max_K=0.8897
+  residui_K=0.88396,-0.10559,0.8897
 )";
 
-constexpr std::string_view BETA = R"(Uso: brevanto-ntc beta MODELLO --tra T1 T2 [--json]
+constexpr std::string_view BETA =
+    R"(Uso: brevanto-ntc beta MODELLO --tra T1 T2 [--cifre N] [--json]
 B (kelvin) tra due temperature (°C) del modello: ln(R1/R2) / (1/T1 - 1/T2).
-Stampa il numero; con --json {"B": ..., "T1": ..., "T2": ...}.
-@MODELLO@)";
+Stampa il numero; con --json {"B": ..., "T1": ..., "T2": ...}. --cifre N lo arrotonda a
+N cifre significative.
+@MODELLO@
+Esempio (B25/85 di uno Steinhart-Hart):
+  $ brevanto-ntc beta --sh 1.1e-3 2.4e-4 7.5e-8 --tra 25 85
+  3926.6782632196046
+)";
 
 constexpr std::string_view TABELLA =
     R"(Uso: brevanto-ntc tabella MODELLO --da T --a T --passo dT
@@ -98,32 +140,69 @@ Partitore: --partitore è la resistenza in serie (ohm); --verso dice dove sta il
 termistore (massa, predefinito, o alimentazione); --vref la tensione che alimenta il
 partitore e fa da riferimento all'ADC (predefinita 3.3 V); --bit i bit dell'ADC
 (predefiniti 12). Conteggio = V / Vref * 2^bit.
-@MODELLO@)";
+@MODELLO@
+Esempio:
+  $ brevanto-ntc tabella --r0 10k --beta 3950 --da 0 --a 50 --passo 25
+  T_C,R_ohm,alfa_1_K
+  0,33620.60372143574,-0.052941310302120986
+  25,10000,-0.04443523366422303
+  50,3588.182581929083,-0.03782585688912636
+)";
 
 constexpr std::string_view TOLLERANZA =
-    R"(Uso: brevanto-ntc tolleranza MODELLO [--tol-r25 PERCENTO] [--tol-b PERCENTO] [--json] T...
+    R"(Uso: brevanto-ntc tolleranza MODELLO [--tol-r25 PERCENTO] [--tol-b PERCENTO]
+                              [--cifre N] [--virgola] [--json] T...
 Caso peggiore a ogni temperatura (°C) di un pezzo con R25 entro ±tol-r25 % e B entro
 ±tol-b %: intestazione T_C,R_percento,T_gradi, poi la tolleranza di R in ±% e quella di T
 in ±°C; con --json oggetti {"T", "R_percento", "gradi"}.
-@MODELLO@)";
+@NUMERI@@MODELLO@
+Esempio (10 kΩ ±1 %, B ±1 %):
+  $ brevanto-ntc tolleranza --r0 10k --beta 3435 --tol-r25 1 --tol-b 1 --cifre 3 -40 25 125
+  T_C,R_percento,T_gradi
+  -40,4.21,0.667
+  25,1,0.259
+  125,3.89,1.8
+)";
 
 constexpr std::string_view PARTITORE =
     R"(Uso: brevanto-ntc partitore MODELLO --partitore OHM [--verso massa|alimentazione]
-                             [--vref V] [--bit N] [--adc] [--json] VALORI...
+                             [--vref V] [--bit N] [--adc] [--cifre N] [--virgola] [--json]
+                             VALORI...
 Per ogni temperatura (°C), o con --adc per ogni conteggio ADC, una riga
 T_C,R_ohm,V,adc: temperatura, resistenza, tensione d'uscita e conteggio non arrotondato
 (V / Vref * 2^bit). --partitore è la resistenza in serie (ohm); --verso dove sta il
 termistore (predefinito massa); --vref predefinita 3.3 V; --bit predefiniti 12.
 Con --json oggetti {"T", "R", "V", "adc"}.
-@MODELLO@)";
+@NUMERI@@MODELLO@
+Esempio (10 kΩ sotto 10 kΩ, ADC a 12 bit):
+  $ brevanto-ntc partitore --r0 10k --beta 3950 --partitore 10k --cifre 4 0 25 100
+  T_C,R_ohm,V,adc
+  0,33620,2.543,3157
+  25,10000,1.65,2048
+  100,697.5,0.2152,267.1
+)";
 
 constexpr std::string_view AUTORISCALDAMENTO =
     R"(Uso: brevanto-ntc autoriscaldamento MODELLO --partitore OHM --dissipazione MW_K
-                                     [--verso massa|alimentazione] [--vref V] [--json] T...
+                                     [--verso massa|alimentazione] [--vref V]
+                                     [--cifre N] [--virgola] [--json] T...
 Potenza nel termistore del partitore a ogni temperatura (°C) e sovratemperatura che
 causa con la costante di dissipazione (mW/K): intestazione T_C,R_ohm,P_mW,dT_K; con
 --json oggetti {"T", "R", "P_mW", "dT_K"}. --vref predefinita 3.3 V.
-@MODELLO@)";
+@NUMERI@@MODELLO@
+Esempio (dissipazione 1.5 mW/K):
+  $ brevanto-ntc autoriscaldamento --r0 10k --beta 3950 --partitore 10k \
+      --dissipazione 1.5 --cifre 3 25 100
+  T_C,R_ohm,P_mW,dT_K
+  25,10000,0.272,0.181
+  100,698,0.0664,0.0443
+)";
+
+constexpr std::string_view NUMERI =
+    R"(--cifre N arrotonda i numeri stampati a N cifre significative, per leggerli (senza,
+le cifre più brevi che rileggono lo stesso double); --virgola scrive il CSV con ";" e la
+virgola decimale, per i fogli di calcolo.
+)";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{
     {"temperatura", TEMPERATURA},
@@ -200,8 +279,9 @@ std::string ElencoModelli() {
         testo +=
             Colonne("  " + opzioni, std::string(tipo.titolo) + ": " + std::string(tipo.formula));
     }
-    testo +=
-        Colonne("  --tabella FILE.csv", "tabella del produttore (righe °C,ohm), senza estrapolare");
+    testo += Colonne("  --tabella FILE.csv",
+                     "tabella del produttore (righe °C,ohm), senza estrapolare;");
+    testo += Colonne("", "l'unità dell'intestazione si legge (kΩ, MΩ); al più 8 MiB");
     testo +=
         Colonne("  --file PARAMETRI.ntc", "il modello di un file di parametri (di Brevanto o di");
     testo += Colonne("", "adatta --salva)");
@@ -236,5 +316,6 @@ std::string TestoAiuto(std::string_view sottocomando) {
     Sostituisci(testo, "@MODELLO@", "MODELLO: " + Avvolgi(SinossiModello(), "MODELLO: ") + '\n');
     Sostituisci(testo, "@TIPI@", NomiTipi("|"));
     Sostituisci(testo, "@ADATTAMENTI@", ElencoAdattamenti());
+    Sostituisci(testo, "@NUMERI@", std::string(NUMERI));
     return testo;
 }

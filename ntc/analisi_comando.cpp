@@ -1,7 +1,9 @@
 #include "calcoli/scrittura_testi.h"
 #include "modelli/autoriscaldamento.h"
+#include "modelli/modello_tabella.h"
 #include "modelli/tolleranza.h"
 #include "ntc/modello_da_opzioni.h"
+#include "ntc/numeri_uscita.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
 
@@ -12,27 +14,32 @@ namespace {
 // Rows with a header line, or a JSON array of objects with the same names.
 class Righe {
 public:
-    Righe(std::string& uscita, bool json, std::span<const std::string_view> nomiCsv,
-          std::span<const std::string_view> nomiJson)
-        : uscita_(uscita), json_(json), nomiJson_(nomiJson) {
+    Righe(std::string& uscita, const Argomenti& argomenti,
+          std::span<const std::string_view> nomiCsv, std::span<const std::string_view> nomiJson)
+        : uscita_(uscita), json_(argomenti.Ha("json")), forma_(FormaRichiesta(argomenti)),
+          nomiCsv_(nomiCsv), nomiJson_(nomiJson) {
         if (!json_) {
             for (size_t i = 0; i < nomiCsv.size(); ++i) {
-                uscita_ += i > 0 ? "," : "";
+                uscita_ += i > 0 ? Separatore() : "";
                 uscita_ += nomiCsv[i];
             }
             uscita_ += '\n';
         }
     }
 
-    void Aggiungi(std::span<const double> valori) {
+    // One row; dove says whose it is in a message ("T = 25").
+    void Aggiungi(std::span<const double> valori, std::string_view dove) {
+        for (size_t i = 0; i < valori.size(); ++i) {
+            VerificaFinito(valori[i], nomiCsv_[i], " a " + std::string(dove));
+        }
         if (json_) {
             std::array<CampoJson, 4> campi{};
             for (size_t i = 0; i < valori.size() && i < campi.size(); ++i) {
                 campi[i] = {nomiJson_[i], valori[i]};
             }
-            AggiungiElementoJson(uscita_, std::span(campi.data(), valori.size()), vuoto_);
+            AggiungiElementoJson(uscita_, std::span(campi.data(), valori.size()), vuoto_, forma_);
         } else {
-            AggiungiNumeri(uscita_, valori, ",");
+            AggiungiNumeri(uscita_, valori, Separatore(), forma_);
             uscita_ += '\n';
         }
         vuoto_ = false;
@@ -45,21 +52,28 @@ public:
     }
 
 private:
+    std::string_view Separatore() const { return forma_.virgola ? ";" : ","; }
+
     std::string& uscita_;
     bool json_;
+    FormaNumeri forma_;
+    std::span<const std::string_view> nomiCsv_;
     std::span<const std::string_view> nomiJson_;
     bool vuoto_ = true;
 };
 
-[[noreturn]] void NessunRisultato(std::string_view cosa, std::string_view valore) {
+[[noreturn]] void NessunRisultato(const ModelloNTC& modello, std::string_view cosa,
+                                  std::string_view valore, bool conPartitore = true) {
+    const std::string campo = TestoCampo(modello);
     throw ErroreDati("nessun risultato per " + std::string(cosa) + " = " + std::string(valore) +
-                     " con questo modello e questo partitore");
+                     " con questo modello" + (conPartitore ? " e questo partitore" : "") +
+                     (campo.empty() ? "" : ": " + campo));
 }
 
 double Resistenza(const ModelloNTC& modello, double temperatura, std::string_view testo) {
     const auto r = modello.Resistenza(temperatura);
     if (!r) {
-        NessunRisultato("T", testo);
+        NessunRisultato(modello, "T", testo, false);
     }
     return *r;
 }
@@ -88,13 +102,14 @@ void EseguiTolleranza(const Argomenti& argomenti, std::string& uscita, std::stri
     const auto temperature = ValoriNumerici(argomenti, "T");
     constexpr std::array<std::string_view, 3> CSV{"T_C", "R_percento", "T_gradi"};
     constexpr std::array<std::string_view, 3> JSON{"T", "R_percento", "gradi"};
-    Righe righe(uscita, argomenti.Ha("json"), CSV, JSON);
+    Righe righe(uscita, argomenti, CSV, JSON);
     for (size_t i = 0; i < temperature.size(); ++i) {
         const auto t = Tolleranza(*modello, temperature[i], tolR25, tolB);
         if (!t) {
-            NessunRisultato("T", argomenti.valori[i]);
+            NessunRisultato(*modello, "T", argomenti.valori[i], false);
         }
-        righe.Aggiungi(std::array{temperature[i], t->resistenzaPercento, t->gradi});
+        righe.Aggiungi(std::array{temperature[i], t->resistenzaPercento, t->gradi},
+                       "T = " + argomenti.valori[i]);
     }
     righe.Chiudi();
 }
@@ -107,7 +122,7 @@ void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::strin
     const auto valori = ValoriNumerici(argomenti, daConteggi ? "adc" : "T");
     constexpr std::array<std::string_view, 4> CSV{"T_C", "R_ohm", "V", "adc"};
     constexpr std::array<std::string_view, 4> JSON{"T", "R", "V", "adc"};
-    Righe righe(uscita, argomenti.Ha("json"), CSV, JSON);
+    Righe righe(uscita, argomenti, CSV, JSON);
     for (size_t i = 0; i < valori.size(); ++i) {
         const std::string_view testo = argomenti.valori[i];
         std::optional<double> t = valori[i];
@@ -121,9 +136,10 @@ void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::strin
         const auto v = r ? TensionePartitore(adc.partitore, *r) : std::nullopt;
         const auto conteggi = r ? ConteggiADC(adc.partitore, adc.bit, *r) : std::nullopt;
         if (!t || !v || !conteggi) {
-            NessunRisultato(daConteggi ? "adc" : "T", testo);
+            NessunRisultato(*modello, daConteggi ? "adc" : "T", testo);
         }
-        righe.Aggiungi(std::array{*t, *r, *v, daConteggi ? valori[i] : *conteggi});
+        righe.Aggiungi(std::array{*t, *r, *v, daConteggi ? valori[i] : *conteggi},
+                       (daConteggi ? "adc = " : "T = ") + std::string(testo));
     }
     righe.Chiudi();
 }
@@ -139,16 +155,17 @@ void EseguiAutoriscaldamento(const Argomenti& argomenti, std::string& uscita,
     const auto temperature = ValoriNumerici(argomenti, "T");
     constexpr std::array<std::string_view, 4> CSV{"T_C", "R_ohm", "P_mW", "dT_K"};
     constexpr std::array<std::string_view, 4> JSON{"T", "R", "P_mW", "dT_K"};
-    Righe righe(uscita, argomenti.Ha("json"), CSV, JSON);
+    Righe righe(uscita, argomenti, CSV, JSON);
     constexpr double MILLIWATT_PER_WATT = 1000;
     for (size_t i = 0; i < temperature.size(); ++i) {
         const double r = Resistenza(*modello, temperature[i], argomenti.valori[i]);
         const auto d = Autoriscaldamento(adc.partitore, r, costante);
         if (!d) {
-            NessunRisultato("T", argomenti.valori[i]);
+            NessunRisultato(*modello, "T", argomenti.valori[i]);
         }
         righe.Aggiungi(
-            std::array{temperature[i], r, d->potenzaW * MILLIWATT_PER_WATT, d->sovratemperaturaK});
+            std::array{temperature[i], r, d->potenzaW * MILLIWATT_PER_WATT, d->sovratemperaturaK},
+            "T = " + argomenti.valori[i]);
     }
     righe.Chiudi();
 }

@@ -1,8 +1,10 @@
 #include "ntc/argomenti.h"
 
+#include "modelli/numero_decimale.h"
+#include "ntc/parola_vicina.h"
+
 #include <algorithm>
-#include <charconv>
-#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -42,9 +44,13 @@ Argomenti DividiArgomenti(std::string_view sottocomando, std::span<const std::st
             soloValori = true;
             continue;
         }
+        std::vector<std::string_view> nomi(ammesse.size());
+        std::transform(ammesse.begin(), ammesse.end(), nomi.begin(),
+                       [](const Opzione& o) { return o.nome; });
         if (!parola.starts_with("--")) {
             throw ErroreUso("opzione sconosciuta '" + std::string(parola) +
-                            "' (le opzioni sono lunghe: --nome)");
+                            "': le opzioni sono lunghe, --nome" +
+                            Suggerimento(parola.substr(1), nomi, "--"));
         }
         const size_t uguale = parola.find('=');
         const std::string_view nome =
@@ -53,7 +59,7 @@ Argomenti DividiArgomenti(std::string_view sottocomando, std::span<const std::st
                                           [nome](const Opzione& o) { return o.nome == nome; });
         if (opzione == ammesse.end()) {
             throw ErroreUso("opzione sconosciuta '--" + std::string(nome) + "' per '" +
-                            std::string(sottocomando) + "'");
+                            std::string(sottocomando) + "'" + Suggerimento(nome, nomi, "--"));
         }
         std::vector<std::string> valori;
         if (uguale != std::string_view::npos) {
@@ -84,18 +90,59 @@ Argomenti DividiArgomenti(std::string_view sottocomando, std::span<const std::st
     return risultato;
 }
 
+std::string Suggerimento(std::string_view parola, std::span<const std::string_view> note,
+                         std::string_view prefisso) {
+    const auto vicina = ParolaVicina(parola, note);
+    return vicina ? " (forse " + std::string(prefisso) + std::string(*vicina) + "?)" : "";
+}
+
+namespace {
+
+[[noreturn]] void Rifiuta(std::string_view testo, std::string_view cosa, std::string_view perche) {
+    std::string messaggio =
+        std::string(cosa) + ": '" + std::string(testo) + "' " + std::string(perche);
+    // "3,5" is not read: the comma separates the fields of the CSV the command writes.
+    std::string conPunto(testo);
+    std::replace(conPunto.begin(), conPunto.end(), ',', '.');
+    if (conPunto != testo && LeggiDecimale(conPunto)) {
+        messaggio += ": il separatore decimale è il punto (" + conPunto + ")";
+    }
+    throw ErroreUso(messaggio);
+}
+
+} // namespace
+
 double LeggiValore(std::string_view testo, std::string_view cosa) {
-    std::string_view numero = testo;
-    // from_chars takes no leading '+', which a user may well write.
-    if (numero.size() > 1 && numero[0] == '+' && numero[1] != '-') {
-        numero.remove_prefix(1);
+    const auto valore = LeggiDecimale(testo);
+    if (!valore) {
+        Rifiuta(testo, cosa, "non è un numero");
     }
-    double valore = 0;
-    const auto [fine, errore] =
-        std::from_chars(numero.data(), numero.data() + numero.size(), valore);
-    if (numero.empty() || errore != std::errc() || fine != numero.data() + numero.size() ||
-        !std::isfinite(valore)) {
-        throw ErroreUso(std::string(cosa) + ": '" + std::string(testo) + "' non è un numero");
+    return *valore;
+}
+
+double LeggiOhm(std::string_view testo, std::string_view cosa) {
+    const size_t lettera = testo.find_first_of("RkKM");
+    std::optional<double> valore;
+    if (lettera == std::string_view::npos) {
+        valore = LeggiDecimale(testo);
+    } else {
+        const std::string_view prima = testo.substr(0, lettera);
+        const std::string_view dopo = testo.substr(lettera + 1);
+        const bool cifre =
+            !prima.empty() && prima.find_first_not_of("+-.0123456789") == std::string_view::npos;
+        const bool decimali = dopo.find_first_not_of("0123456789") == std::string_view::npos &&
+                              (dopo.empty() || prima.find('.') == std::string_view::npos);
+        constexpr int KILO = 3;
+        constexpr int MEGA = 6;
+        const char moltiplicatore = testo[lettera];
+        const int potenza = moltiplicatore == 'R' ? 0 : (moltiplicatore == 'M' ? MEGA : KILO);
+        if (cifre && decimali) {
+            valore = LeggiDecimale(
+                std::string(prima) + (dopo.empty() ? "" : ".") + std::string(dopo), potenza);
+        }
     }
-    return valore;
+    if (!valore) {
+        Rifiuta(testo, cosa, "non è una resistenza (4700, 4.7e3, 4k7, 10k, 470R, 1M)");
+    }
+    return *valore;
 }

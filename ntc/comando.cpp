@@ -23,11 +23,42 @@ void AggiungiMessaggio(std::string& errori, std::string_view messaggio) {
     }
 }
 
-// --help anywhere among the options asks for the subcommand's help, whatever else is
-// wrong with the line.
+bool EAiuto(std::string_view parola) {
+    return parola == "--help" || parola == "-h";
+}
+
+// --help (or -h) anywhere among the options asks for the subcommand's help, whatever else
+// is wrong with the line.
 bool ChiedeAiuto(std::span<const std::string_view> parole) {
     const auto fine = std::find(parole.begin(), parole.end(), "--");
-    return std::find(parole.begin(), fine, "--help") != fine;
+    return std::find_if(parole.begin(), fine, EAiuto) != fine;
+}
+
+std::vector<std::string_view> NomiSottocomandi() {
+    std::vector<std::string_view> nomi;
+    for (const Sottocomando& s : Sottocomandi()) {
+        nomi.push_back(s.nome);
+    }
+    return nomi;
+}
+
+// What an unknown subcommand is told: the nearest one, and all of them.
+std::string SottocomandoSconosciuto(std::string_view nome) {
+    const std::vector<std::string_view> nomi = NomiSottocomandi();
+    std::string testo = "sottocomando sconosciuto '" + std::string(nome) + "'" +
+                        Suggerimento(nome, nomi, "") + "\nsottocomandi:";
+    for (const std::string_view altro : nomi) {
+        testo += ' ';
+        testo += altro;
+    }
+    return testo;
+}
+
+const Sottocomando* TrovaSottocomando(std::string_view nome) {
+    const auto& tutti = Sottocomandi();
+    const auto trovato = std::find_if(tutti.begin(), tutti.end(),
+                                      [nome](const Sottocomando& s) { return s.nome == nome; });
+    return trovato == tutti.end() ? nullptr : &*trovato;
 }
 
 int Errore(std::string& uscita, std::string& errori, std::string_view messaggio, int stato,
@@ -50,8 +81,21 @@ int EseguiComando(std::span<const std::string_view> argomenti, std::string& usci
         return Errore(uscita, errori, "manca il sottocomando", STATO_USO, "");
     }
     const std::string_view primo = argomenti.front();
-    if (primo == "--help") {
+    if (EAiuto(primo)) {
         uscita += TestoAiuto("");
+        return STATO_FATTO;
+    }
+    // "help" and "help SOTTOCOMANDO", as many programs take them.
+    if (primo == AIUTO) {
+        if (argomenti.size() > 2) {
+            return Errore(uscita, errori, "help vuole al più un sottocomando", STATO_USO, "");
+        }
+        const std::string_view chiesto =
+            argomenti.size() == 2 && !EAiuto(argomenti[1]) ? argomenti[1] : "";
+        if (!chiesto.empty() && TrovaSottocomando(chiesto) == nullptr) {
+            return Errore(uscita, errori, SottocomandoSconosciuto(chiesto), STATO_USO, "");
+        }
+        uscita += TestoAiuto(chiesto);
         return STATO_FATTO;
     }
     if (primo == COMPLETAMENTO) {
@@ -64,12 +108,9 @@ int EseguiComando(std::span<const std::string_view> argomenti, std::string& usci
         uscita += '\n';
         return STATO_FATTO;
     }
-    const auto& tutti = Sottocomandi();
-    const auto trovato = std::find_if(tutti.begin(), tutti.end(),
-                                      [primo](const Sottocomando& s) { return s.nome == primo; });
-    if (trovato == tutti.end()) {
-        return Errore(uscita, errori, "sottocomando sconosciuto '" + std::string(primo) + "'",
-                      STATO_USO, "");
+    const Sottocomando* trovato = TrovaSottocomando(primo);
+    if (trovato == nullptr) {
+        return Errore(uscita, errori, SottocomandoSconosciuto(primo), STATO_USO, "");
     }
     const auto resto = argomenti.subspan(1);
     if (ChiedeAiuto(resto)) {

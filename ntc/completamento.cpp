@@ -3,6 +3,7 @@
 #include "calcoli/formato_tabella.h"
 #include "calcoli/marlin.h"
 #include "modelli/registro_modelli.h"
+#include "ntc/aiuto.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
 
@@ -54,7 +55,16 @@ std::string ParoleCompletamento(std::span<const std::string_view> parole) {
         for (const Sottocomando& s : tutti) {
             Righe(testo, {s.nome});
         }
-        Righe(testo, {"--help", "--version"});
+        Righe(testo, {AIUTO, "--help", "--version"});
+        return testo;
+    }
+    // "help SOTTOCOMANDO": the subcommands, once.
+    if (parole[0] == AIUTO) {
+        if (parole.size() > 1 && parole[1] == AIUTO) {
+            for (const Sottocomando& s : tutti) {
+                Righe(testo, {s.nome});
+            }
+        }
         return testo;
     }
     const auto trovato = std::find_if(tutti.begin(), tutti.end(),

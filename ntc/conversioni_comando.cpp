@@ -1,6 +1,8 @@
 #include "calcoli/scrittura_testi.h"
 #include "modelli/beta_tra.h"
+#include "modelli/modello_tabella.h"
 #include "ntc/modello_da_opzioni.h"
+#include "ntc/numeri_uscita.h"
 #include "ntc/sottocomandi.h"
 
 #include <array>
@@ -8,10 +10,10 @@
 namespace {
 
 // One value and its conversion, in the order the user gave them: "10000,25".
-void AggiungiCoppiaCsv(std::string& uscita, double primo, double secondo) {
-    AggiungiNumero(uscita, primo);
-    uscita += ',';
-    AggiungiNumero(uscita, secondo);
+void AggiungiCoppiaCsv(std::string& uscita, double primo, double secondo, FormaNumeri forma) {
+    AggiungiNumeroInForma(uscita, primo, forma);
+    uscita += forma.virgola ? ';' : ',';
+    AggiungiNumeroInForma(uscita, secondo, forma);
     uscita += '\n';
 }
 
@@ -19,23 +21,27 @@ void AggiungiCoppiaCsv(std::string& uscita, double primo, double secondo) {
 void Converti(const Argomenti& argomenti, std::string& uscita, bool daResistenza) {
     const auto modello = CostruisciModello(argomenti);
     const bool json = argomenti.Ha("json");
+    const FormaNumeri forma = FormaRichiesta(argomenti);
     const std::string_view primo = daResistenza ? "R" : "T";
     const std::string_view secondo = daResistenza ? "T" : "R";
-    const auto valori = ValoriNumerici(argomenti, daResistenza ? "R" : "T");
+    const auto valori = ValoriNumerici(argomenti, primo, daResistenza);
     for (size_t i = 0; i < valori.size(); ++i) {
         const double valore = valori[i];
         const auto risultato =
             daResistenza ? modello->Temperatura(valore) : modello->Resistenza(valore);
+        const std::string dove = " per " + std::string(primo) + " = " + argomenti.valori[i];
         if (!risultato) {
-            throw ErroreDati(std::string(daResistenza ? "nessuna temperatura per R = "
-                                                      : "nessuna resistenza per T = ") +
-                             argomenti.valori[i] + " con questo modello");
+            const std::string campo = TestoCampo(*modello);
+            throw ErroreDati(
+                std::string(daResistenza ? "nessuna temperatura" : "nessuna resistenza") + dove +
+                " con questo modello" + (campo.empty() ? "" : ": " + campo));
         }
+        VerificaFinito(*risultato, secondo, dove);
         if (json) {
             const std::array campi{CampoJson{primo, valore}, CampoJson{secondo, *risultato}};
-            AggiungiElementoJson(uscita, campi, i == 0);
+            AggiungiElementoJson(uscita, campi, i == 0, forma);
         } else {
-            AggiungiCoppiaCsv(uscita, valore, *risultato);
+            AggiungiCoppiaCsv(uscita, valore, *risultato, forma);
         }
     }
     if (json) {
@@ -45,14 +51,14 @@ void Converti(const Argomenti& argomenti, std::string& uscita, bool daResistenza
 
 } // namespace
 
-std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa) {
+std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa, bool ohm) {
     if (argomenti.valori.empty()) {
         throw ErroreUso("mancano i valori di " + std::string(cosa));
     }
     std::vector<double> numeri;
     numeri.reserve(argomenti.valori.size());
     for (const std::string& testo : argomenti.valori) {
-        numeri.push_back(LeggiValore(testo, cosa));
+        numeri.push_back(ohm ? LeggiOhm(testo, cosa) : LeggiValore(testo, cosa));
     }
     return numeri;
 }
@@ -77,18 +83,22 @@ void EseguiBeta(const Argomenti& argomenti, std::string& uscita, std::string& /*
     if (!argomenti.valori.empty()) {
         throw ErroreUso("valore inatteso: " + argomenti.valori.front());
     }
+    const FormaNumeri forma = FormaRichiesta(argomenti);
     const double t1 = LeggiValore(tra[0], "--tra");
     const double t2 = LeggiValore(tra[1], "--tra");
     const auto b = BetaTra(*modello, t1, t2);
     if (!b) {
-        throw ErroreDati("nessun B tra " + tra[0] + " e " + tra[1] + " °C con questo modello");
+        const std::string campo = TestoCampo(*modello);
+        throw ErroreDati("nessun B tra " + tra[0] + " e " + tra[1] + " °C con questo modello" +
+                         (campo.empty() ? "" : ": " + campo));
     }
+    VerificaFinito(*b, "B");
     if (argomenti.Ha("json")) {
         const std::array campi{CampoJson{"B", *b}, CampoJson{"T1", t1}, CampoJson{"T2", t2}};
-        AggiungiOggettoJson(uscita, campi);
+        AggiungiOggettoJson(uscita, campi, forma);
         uscita += '\n';
     } else {
-        AggiungiNumero(uscita, *b);
+        AggiungiNumeroInForma(uscita, *b, forma);
         uscita += '\n';
     }
 }

@@ -56,8 +56,7 @@ ParametriModello ParametriDelTipo(const Argomenti& argomenti, std::size_t indice
         }
         for (std::size_t i = 0; i < opzione.quanti; ++i) {
             valori[opzione.primo + i] =
-                testi.empty() ? *opzione.predefinito
-                              : LeggiValore(testi[i], "--" + std::string(opzione.nome));
+                testi.empty() ? *opzione.predefinito : ValoreOpzioneModello(testi[i], opzione);
         }
     }
     const ParametriModello parametri = ParametriDaValori(indice, valori);
@@ -111,16 +110,31 @@ double NumeroOpzione(const Argomenti& argomenti, std::string_view nome) {
     return NumeroOpzione(argomenti, nome, 0);
 }
 
+double OhmOpzione(const Argomenti& argomenti, std::string_view nome) {
+    if (!argomenti.Ha(nome)) {
+        throw ErroreUso("manca l'opzione --" + std::string(nome));
+    }
+    return LeggiOhm(argomenti.Valori(nome).front(), "--" + std::string(nome));
+}
+
+double ValoreOpzioneModello(std::string_view testo, const OpzioneModello& opzione) {
+    const std::string cosa = "--" + std::string(opzione.nome);
+    return opzione.ohm ? LeggiOhm(testo, cosa) : LeggiValore(testo, cosa);
+}
+
 std::vector<PuntoRT> LeggiPuntiTabella(const std::string& percorso) {
     TabellaLetta letta = LeggiFileTabellaCSV(percorso);
     if (!letta.erroreFile.empty()) {
-        throw ErroreDati(percorso + ": " + letta.erroreFile);
+        throw ErroreDati(letta.erroreFile);
     }
     if (!letta.errori.empty()) {
         std::string testo;
         for (const ErroreRiga& errore : letta.errori) {
             testo += (testo.empty() ? "" : "\n") + percorso + ":" + std::to_string(errore.riga) +
                      ": " + errore.motivo;
+        }
+        if (const std::string altre = TestoAltreRighe(letta); !altre.empty()) {
+            testo += "\n" + percorso + ": " + altre;
         }
         throw ErroreDati(testo);
     }

@@ -3,6 +3,7 @@
 #include "modelli/modello_ntc.h"
 #include "modelli/parametri_modello.h"
 #include "modelli/punto_rt.h"
+#include "modelli/tipo_modello.h"
 #include "ntc/argomenti.h"
 
 #include <memory>
@@ -35,6 +36,13 @@ ModelloCostruito CostruisciModelloEParametri(const Argomenti& argomenti);
 double NumeroOpzione(const Argomenti& argomenti, std::string_view nome, double predefinito);
 double NumeroOpzione(const Argomenti& argomenti, std::string_view nome);
 
+// The option's only value as a resistance (LeggiOhm); ErroreUso when it is missing.
+double OhmOpzione(const Argomenti& argomenti, std::string_view nome);
+
+// One value of a model's option: a resistance in the engineers' forms when the option is
+// in ohm, else a plain number.
+double ValoreOpzioneModello(std::string_view testo, const OpzioneModello& opzione);
+
 // The points of a table file, in file order; ErroreDati for an unreadable file or any bad
-// row (each named by its line).
+// row (the first ones named by their lines, then how many more).
 std::vector<PuntoRT> LeggiPuntiTabella(const std::string& percorso);

@@ -13,7 +13,7 @@ std::optional<PartitoreADC> PartitoreDaOpzioni(const Argomenti& argomenti, int b
         return std::nullopt;
     }
     PartitoreADC adc;
-    adc.partitore.rSerie = NumeroOpzione(argomenti, "partitore");
+    adc.partitore.rSerie = OhmOpzione(argomenti, "partitore");
     adc.partitore.tensioneRif = NumeroOpzione(argomenti, "vref", VREF_PREDEFINITA);
     const double bit = NumeroOpzione(argomenti, "bit", bitPredefiniti);
     if (bit != std::trunc(bit) || bit < 1 || bit > BIT_MASSIMI) {

@@ -1,6 +1,7 @@
 #include "ntc/sottocomandi.h"
 
 #include "ntc/modello_da_opzioni.h"
+#include "ntc/numeri_uscita.h"
 #include "ntc/partitore_da_opzioni.h"
 
 #include <array>
@@ -34,15 +35,18 @@ const std::vector<Sottocomando>& Sottocomandi() {
     static constexpr std::array ADC{Opzione{"adc", 0}};
     static constexpr std::array RISCALDAMENTO{Opzione{"partitore", 1}, Opzione{"verso", 1},
                                               Opzione{"vref", 1}, Opzione{"dissipazione", 1}};
+    static constexpr std::array CIFRE{OPZIONE_CIFRE};
     static const std::vector<Sottocomando> TUTTI{
-        {"temperatura", EseguiTemperatura, Unisci({MODELLO, JSON})},
-        {"resistenza", EseguiResistenza, Unisci({MODELLO, JSON})},
-        {"adatta", EseguiAdatta, Unisci({ADATTA, DATI, JSON})},
-        {"beta", EseguiBeta, Unisci({MODELLO, TRA, JSON})},
+        {"temperatura", EseguiTemperatura, Unisci({MODELLO, OPZIONI_NUMERI, JSON})},
+        {"resistenza", EseguiResistenza, Unisci({MODELLO, OPZIONI_NUMERI, JSON})},
+        {"adatta", EseguiAdatta, Unisci({ADATTA, DATI, CIFRE, JSON})},
+        {"beta", EseguiBeta, Unisci({MODELLO, TRA, CIFRE, JSON})},
         {"tabella", EseguiTabella, Unisci({MODELLO, TABELLA, OPZIONI_PARTITORE, JSON})},
-        {"tolleranza", EseguiTolleranza, Unisci({MODELLO, TOLLERANZA, JSON})},
-        {"partitore", EseguiPartitore, Unisci({MODELLO, OPZIONI_PARTITORE, ADC, JSON})},
-        {"autoriscaldamento", EseguiAutoriscaldamento, Unisci({MODELLO, RISCALDAMENTO, JSON})},
+        {"tolleranza", EseguiTolleranza, Unisci({MODELLO, TOLLERANZA, OPZIONI_NUMERI, JSON})},
+        {"partitore", EseguiPartitore,
+         Unisci({MODELLO, OPZIONI_PARTITORE, ADC, OPZIONI_NUMERI, JSON})},
+        {"autoriscaldamento", EseguiAutoriscaldamento,
+         Unisci({MODELLO, RISCALDAMENTO, OPZIONI_NUMERI, JSON})},
     };
     return TUTTI;
 }

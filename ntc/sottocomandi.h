@@ -31,8 +31,10 @@ void EseguiAutoriscaldamento(const Argomenti& argomenti, std::string& uscita, st
 // The options that give adatta a coefficient rather than fit it (--t0, --rif).
 std::vector<Opzione> OpzioniDatiAdattamento();
 
-// The values after the options as numbers; ErroreUso when there are none.
-std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa);
+// The values after the options as numbers, or as resistances in the engineers' forms
+// (LeggiOhm); ErroreUso when there are none.
+std::vector<double> ValoriNumerici(const Argomenti& argomenti, std::string_view cosa,
+                                   bool ohm = false);
 
 // A subcommand: its name, what runs it and the options it takes.
 struct Sottocomando {

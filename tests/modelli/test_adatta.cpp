@@ -49,6 +49,41 @@ TEST(AdattaBeta, DuePuntiEMinimiQuadrati) {
     EXPECT_LE(tutti.Valore().scarti.massimo, 1e-8);
 }
 
+// With R0 given only B is fitted: points of a Beta give its B back, and when the points do
+// not share the pinned R0 the fit is the one-parameter least squares, not the free fit.
+TEST(AdattaBeta, ConR0DatoSoloB) {
+    for (const ParametriBeta& vero : {ParametriBeta{10000, 3950, 25}, {8000, 3435, 30}}) {
+        const auto esito =
+            AdattaBetaConR0(Punti(ModelloBeta(vero), -40, 150, 5), {}, vero.R0, vero.T0);
+        ASSERT_TRUE(esito.Riuscito()) << esito.Motivo();
+        EXPECT_EQ(esito.Valore().parametri.R0, vero.R0);
+        EXPECT_EQ(esito.Valore().parametri.T0, vero.T0);
+        EXPECT_NEAR(esito.Valore().parametri.B, vero.B, vero.B * 1e-12);
+        EXPECT_LE(esito.Valore().scarti.massimo, 1e-9);
+    }
+    // Two points off the curve of R0 = 10000: with all the weight on one, B goes through it.
+    const std::vector<PuntoRT> due{{0, 30000}, {85, 1500}};
+    const double u0 = 1 / 273.15 - 1 / 298.15;
+    const double u85 = 1 / 358.15 - 1 / 298.15;
+    for (const auto& [pesi, atteso] :
+         {std::pair{std::vector<double>{1, 0}, std::log(3.0) / u0},
+          std::pair{std::vector<double>{0, 2}, std::log(0.15) / u85},
+          std::pair{std::vector<double>{},
+                    (u0 * std::log(3.0) + u85 * std::log(0.15)) / (u0 * u0 + u85 * u85)}}) {
+        const auto esito = AdattaBetaConR0(due, pesi, 10000);
+        ASSERT_TRUE(esito.Riuscito()) << esito.Motivo();
+        EXPECT_NEAR(esito.Valore().parametri.B, atteso, atteso * 1e-12);
+        EXPECT_EQ(esito.Valore().parametri.R0, 10000);
+    }
+    const std::vector<PuntoRT> aT0{{25, 10000}, {25, 10100}};
+    EXPECT_FALSE(AdattaBetaConR0(aT0, {}, 10000).Riuscito()); // nothing away from T0
+    EXPECT_FALSE(AdattaBetaConR0(due, std::vector<double>{0, 0}, 10000).Riuscito());
+    EXPECT_FALSE(AdattaBetaConR0(due, {}, 0).Riuscito()); // R0 ≤ 0
+    const std::vector<PuntoRT> sale{{0, 1000}, {85, 50000}};
+    EXPECT_FALSE(AdattaBetaConR0(sale, {}, 10000).Riuscito()); // a rising curve
+    EXPECT_FALSE(AdattaBetaConR0({}, {}, 10000).Riuscito());
+}
+
 TEST(AdattaSteinhartHart, TrePuntiEMinimiQuadratiRitrovanoIlModello) {
     const ModelloSteinhartHart vero(SH_10K);
     const auto tre = AdattaSteinhartHart3({0, *vero.Resistenza(0)}, {25, *vero.Resistenza(25)},

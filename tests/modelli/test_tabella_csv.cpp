@@ -28,6 +28,15 @@ TEST(LeggiTabellaCSV, RegoleEFileMancante) {
         {"25,\n,10000\n25\n25;10;\n25\t10;1\n", {}, {1, 2, 3, 4, 5}},
         {"-300,5\n25,0\n25,-1\n25,nan\n25,inf\n0x10,5\n25,1e999\n", {}, {1, 2, 3, 4, 5, 6, 7}},
         {"25,10000\n# x\n26,abc\n", {{25, 10000}}, {3}},
+        // Quoted fields, a separator and a doubled quote inside them.
+        {"\"T, °C\",\"R \"\"nominale\"\"\"\n\"-40\" , \"195652\"\n\"25\";\"1,5\"\n",
+         {{-40, 195652}, {25, 1.5}},
+         {}},
+        {"\"25,10000\n25,\"10000\" x\n\"25\"\"\",1\n25,\"1,5\"\n", {}, {1, 2, 3, 4}},
+        // Units in the header, scaled from the decimal: 32.6 kΩ is exactly 32600 Ω.
+        {"T;R_kΩ\n0;32,6\n25;10\n", {{0, 32600}, {25, 10000}}, {}},
+        {"T,R (MΩ)\n-40,0.1956\n", {{-40, 195600}}, {}},
+        {"T,R[kOhms]\n85,1.452e0\n", {{85, 1452}}, {}},
     };
     for (const Caso& caso : casi) {
         const TabellaLetta letta = LeggiTabellaCSV(caso.testo);
@@ -47,6 +56,38 @@ TEST(LeggiTabellaCSV, RegoleEFileMancante) {
     const TabellaLetta letta = LeggiFileTabellaCSV(TABELLE "/non_esiste.csv");
     EXPECT_FALSE(letta.erroreFile.empty());
     EXPECT_TRUE(letta.righe.empty());
+}
+
+// Bad rows: the first ten kept, all counted. A line too long is a bad row, held no further;
+// a text over the size a table may have is refused whole.
+TEST(LeggiTabellaCSV, LimitiDiRigheErrateLunghezzaEDimensione) {
+    std::string testo = "T,R\n";
+    for (int i = 0; i < 25; ++i) {
+        testo += i % 2 == 0 ? "x,1\n" : "25,10000\n";
+    }
+    testo += std::string(MASSIMA_LUNGHEZZA_RIGA + 1, '1') + ",5\n30,9000";
+    const TabellaLetta letta = LeggiTabellaCSV(testo);
+    EXPECT_EQ(letta.righe.size(), 13U);
+    EXPECT_EQ(letta.righeErrate, 14U);
+    ASSERT_EQ(letta.errori.size(), ERRORI_RIGA_TENUTI);
+    EXPECT_EQ(letta.errori.front().riga, 2U);
+    EXPECT_EQ(letta.errori.back().riga, 20U);
+    EXPECT_EQ(TestoAltreRighe(letta), "e altre 4 righe");
+    EXPECT_EQ(letta.righe.back().temperatura, 30);
+    EXPECT_EQ(TestoAltreRighe(LeggiTabellaCSV("x,1\n25,1\n")), "");
+
+    const TabellaLetta lunga = LeggiTabellaCSV("25,10000\n" + std::string(1 << 20, '#') + "\n");
+    ASSERT_EQ(lunga.errori.size(), 1U);
+    EXPECT_EQ(lunga.errori.front().riga, 2U);
+    EXPECT_EQ(lunga.errori.front().motivo, "riga più lunga di 4096 caratteri");
+
+    std::string grande;
+    while (grande.size() <= MASSIMO_BYTE_TABELLA) {
+        grande += "25,10000\n";
+    }
+    const TabellaLetta rifiutata = LeggiTabellaCSV(grande);
+    EXPECT_EQ(rifiutata.erroreFile, "più di 8 MiB: una tabella ne ha al più 8 MiB");
+    EXPECT_TRUE(rifiutata.righe.empty() && rifiutata.errori.empty());
 }
 
 } // namespace

@@ -33,6 +33,13 @@ if [ -w /dev/full ]; then
     [ "$s" -eq 1 ] || fallito "status $s writing to a full disk"
 fi
 
+# A table from a pipe is read piece by piece and refused past its size, never held whole.
+s=0
+messaggio=$("$ntc" temperatura --tabella <(yes 25,10000 | head -n 1000000000) 5000 2>&1) || s=$?
+[ "$s" -eq 1 ] || fallito "status $s for an endless table"
+[[ $messaggio == *": più di 8 MiB: una tabella ne ha al più 8 MiB" ]] ||
+    fallito "an endless table: $messaggio"
+
 divisore=(--partitore 4700 --bit 12)
 conteggi=(1 17 1000 2048 3500 4095)
 mapfile -t temperature < <("$ntc" partitore "${beta[@]}" "${divisore[@]}" --adc "${conteggi[@]}" |
@@ -64,5 +71,6 @@ for sottocomando in $(completa ''); do
     done
 done
 [ "$(completa tabella --formato m)" = marlin ] || fallito "completion of --formato"
+[ "$(completa help t)" = "temperatura tabella tolleranza" ] || fallito "completion after help"
 
 echo "brevanto-ntc: all checks passed"

@@ -6,6 +6,7 @@
 #include "modelli/testo_breve.h"
 
 #include <clocale>
+#include <cmath>
 
 namespace {
 
@@ -115,6 +116,31 @@ TEST(Comando, FittedCoefficientsReadBackToTheSameDoubles) {
     EXPECT_TRUE(esito.errori.empty());
 }
 
+// --r0 pins the Beta's R at T0 and leaves B alone to fit; the free fit moves R0.
+TEST(Comando, BetaFitWithR0Given) {
+    const std::vector<std::string_view> punti{"--punti", "0:30000", "50:3800", "85:1500"};
+    auto fissa = std::vector<std::string_view>{"adatta", "--modello", "beta", "--r0", "10k"};
+    fissa.insert(fissa.end(), punti.begin(), punti.end());
+    const std::string fissato = Uscita(fissa);
+    EXPECT_EQ(Valore(fissato, "R0"), "10000");
+    const double u0 = 1 / 273.15 - 1 / 298.15;
+    const double u50 = 1 / 323.15 - 1 / 298.15;
+    const double u85 = 1 / 358.15 - 1 / 298.15;
+    const double b = (u0 * std::log(3.0) + u50 * std::log(0.38) + u85 * std::log(0.15)) /
+                     (u0 * u0 + u50 * u50 + u85 * u85);
+    EXPECT_NEAR(Numero(Valore(fissato, "B")), b, b * 1e-12);
+    auto libera = std::vector<std::string_view>{"adatta", "--modello", "beta"};
+    libera.insert(libera.end(), punti.begin(), punti.end());
+    EXPECT_NE(Valore(Uscita(libera), "R0"), "10000");
+    auto altra =
+        std::vector<std::string_view>{"adatta", "--modello", "steinhart-hart", "--r0", "10000"};
+    altra.insert(altra.end(), punti.begin(), punti.end());
+    const Esecuzione rifiutata = Esegui(altra);
+    EXPECT_EQ(rifiutata.stato, STATO_USO);
+    EXPECT_NE(rifiutata.errori.find("--r0 vale solo per --modello beta"), std::string::npos)
+        << rifiutata.errori;
+}
+
 TEST(Comando, NegativeCOffersTheBetaOfTheOuterPoints) {
     const Esecuzione esito = Esegui({"adatta", "--modello", "steinhart-hart", "--json", "--punti",
                                      "25:10000", "50:4161", "85:1600"});
@@ -170,7 +196,8 @@ TEST(Comando, ALongTableGoesOutInPiecesAndAFailedOneNotAtAll) {
     EXPECT_EQ(fallito.stato, STATO_DATI);
     EXPECT_TRUE(scaricato.empty() && fallito.uscita.empty());
     EXPECT_EQ(fallito.errori,
-              "brevanto-ntc: nessuna resistenza a T = 125.01 °C con questo modello\n");
+              "brevanto-ntc: nessuna resistenza a T = 125.01 °C con questo modello: la tabella va "
+              "da -40 °C (195652 Ω) a 125 °C (531 Ω)\n");
 }
 
 TEST(Comando, CommaCsvForSpreadsheets) {
