@@ -10,8 +10,8 @@
 namespace {
 
 // The first look at the criterion over the span, before the golden-section search: fine
-// enough that its best point's neighbours bracket the optimum (E96 has 96 a decade).
-constexpr double CAMPIONI_PER_DECADE = 200;
+// enough that its best point's neighbours bracket the optimum, as dense as E96.
+constexpr double CAMPIONI_PER_DECADE = 100;
 // The search stops when the bracket is this narrow in ln Rs: Rs to ten digits.
 constexpr double TOLLERANZA_LN = 1e-10;
 constexpr double PASSO_PARABOLA = 1e-4;
