@@ -1,6 +1,7 @@
 #include "calcoli/progetto.h"
 #include "modelli/autoriscaldamento.h"
 #include "modelli/modello_beta.h"
+#include "modelli/modello_esteso_diretto.h"
 #include "modelli/modello_steinhart_hart.h"
 #include "modelli/modello_tabella.h"
 #include "modelli/tolleranza.h"
@@ -327,8 +328,12 @@ TEST(Progetto, RichiesteFuoriLimiteRifiutate) {
     // A maker's table holds no answer beyond its rows, nor one at 25 °C when it starts above.
     const ModelloTabella tabella = ModelloTabella::Crea({{0, 32650}, {50, 3603}}).Valore();
     const ModelloTabella calda = ModelloTabella::Crea({{50, 3603}, {100, 678.3}}).Valore();
-    const std::vector<std::pair<const ModelloNTC*, Griglia>> fuori{
-        {&tabella, Gradi(-10, 40)}, {&tabella, Gradi(10, 60)}, {&calda, Gradi(60, 90)}};
+    // ln R = 4000/T − 10⁶/T²: its slope −4000/T² + 2·10⁶/T³ turns positive below 500 K.
+    const ModelloEstesoDiretto sale({0, 4000, -1e6, 0, 10000});
+    const std::vector<std::pair<const ModelloNTC*, Griglia>> fuori{{&tabella, Gradi(-10, 40)},
+                                                                   {&tabella, Gradi(10, 60)},
+                                                                   {&calda, Gradi(60, 90)},
+                                                                   {&sale, Gradi(200, 300)}};
     for (const auto& [modello, griglia] : fuori) {
         const auto esito = Progetto::Prepara(*modello, Richiesta(griglia));
         ASSERT_TRUE(std::holds_alternative<ErroreProgetto>(esito));
