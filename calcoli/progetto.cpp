@@ -11,6 +11,10 @@ constexpr double PERCENTO = 100;
 constexpr double MILLIWATT_PER_WATT = 1000;
 constexpr double MEZZO_LSB = 0.5;
 constexpr double T_R25 = 25;
+// Where series resistors are sought: far beyond what is made (1 Ω … 100 MΩ), and a bound on
+// the decades (so the values) a design tries, and on their doubles.
+constexpr double R_MINIMA = 1e-3;
+constexpr double R_MASSIMA = 1e12;
 
 std::string Numero(double valore) {
     std::string testo;
@@ -112,6 +116,13 @@ std::variant<Progetto, ErroreProgetto> Progetto::Prepara(const ModelloNTC& model
             return std::move(*errore);
         }
         punti.push_back(std::get<Punto>(punto));
+        const double r = punti.back().resistenza;
+        if (r < R_MINIMA || r > R_MASSIMA) {
+            return ErroreProgetto{ErroreProgetto::Tipo::Modello,
+                                  "a " + Numero(punti.back().temperatura) + " °C il modello dà " +
+                                      Numero(r) +
+                                      " Ω: le resistenze in serie si cercano da 1 mΩ a 1 TΩ"};
+        }
     }
     Punto criterio;
     if (richiesta.criterio.tipo == CriterioProgetto::Tipo::ATemperatura) {

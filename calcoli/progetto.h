@@ -115,7 +115,8 @@ public:
     // Checks the request and the model over the range: bits 1…31, a positive Vref, every
     // tolerance and the dissipation constant positive, the ADC error not negative, at most
     // RIGHE_MASSIME_PROGETTO rows, the criterion's temperature inside the range, and a
-    // resistance and a falling slope at every temperature of it (and at 25 °C, for B).
+    // resistance between 1 mΩ and 1 TΩ and a falling slope at every temperature of it (and
+    // a resistance at 25 °C, for B).
     static std::variant<Progetto, ErroreProgetto> Prepara(const ModelloNTC& modello,
                                                           const RichiestaProgetto& richiesta);
 
