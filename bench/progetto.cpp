@@ -31,7 +31,7 @@ RichiestaProgetto Richiesta(CriterioProgetto::Tipo criterio) {
 void Scelta(benchmark::State& stato, CriterioProgetto::Tipo criterio) {
     const RichiestaProgetto richiesta = Richiesta(criterio);
     std::size_t candidati = 0;
-    for (auto _ : stato) {
+    while (stato.KeepRunning()) {
         const auto progetto = std::get<Progetto>(Progetto::Prepara(HOTEND, richiesta));
         const SceltaResistenza scelta = progetto.Scegli();
         candidati = scelta.candidati.size();
@@ -43,7 +43,7 @@ void Scelta(benchmark::State& stato, CriterioProgetto::Tipo criterio) {
 void Bilancio(benchmark::State& stato) {
     const auto progetto =
         std::get<Progetto>(Progetto::Prepara(HOTEND, Richiesta(CriterioProgetto::Tipo::Errore)));
-    for (auto _ : stato) {
+    while (stato.KeepRunning()) {
         benchmark::DoNotOptimize(progetto.Bilancio(4700).back().rss);
     }
 }

@@ -40,8 +40,9 @@ double Progetto::Ottimo(double minimo, double massimo) const {
         }
     }
     // Golden-section search between the best sample's neighbours. The worst resolution is
-    // the largest of functions each convex in ln Rs, so convex itself; the error adds terms
-    // that fall with Rs (the reference's, self-heating), smooth on the scale of the samples.
+    // the largest of functions each convex in ln Rs, so convex itself; the error adds the
+    // reference's term and self-heating, each monotonic in Rs and smooth on the scale of
+    // the samples.
     double basso = a + std::max(0, migliore - 1) * passo;
     double alto = a + std::min(campioni, migliore + 1) * passo;
     const double rapporto = std::numbers::phi - 1;

@@ -85,7 +85,8 @@ public:
     // Builds the model, grid and divider from the fields, and redraws every view.
     void Ricalcola();
 
-private slots:
+private:
+    // The menu's handlers, connected by their addresses: they need not be slots.
     void ChiediApriParametri();
     void ChiediSalvaParametri();
     void ChiediApriTabella();
@@ -94,8 +95,6 @@ private slots:
     void ChiediEsportaSvg();
     void CopiaTabella();
     void MostraInformazioni();
-
-private:
     void CreaMenu();
     QWidget* CreaModulo();
     QString ChiediPercorso(const QString& titolo, const QString& filtro, bool salva,

@@ -249,7 +249,7 @@ QString FinestraCurva::EsportaTabella(const FormatoTabella& formato, const QStri
 QString FinestraCurva::EsportaImmagine(const QString& percorso) {
     GraficoCurva* grafico = tabViste_->currentWidget() == grfErrore_ ? grfErrore_ : grfCurva_;
     const QSize dimensione = grafico->size();
-    const QString fallita = tr("Scrittura non riuscita: %1").arg(percorso);
+    QString fallita = tr("Scrittura non riuscita: %1").arg(percorso);
     if (percorso.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(percorso);

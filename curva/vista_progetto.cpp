@@ -73,7 +73,7 @@ constexpr std::array<DescrizioneContributo, NUMERO_CONTRIBUTI> CONTRIBUTI{{
 const QColor COLORE_CURVA(0x1f, 0x5f, 0xbf);
 const QColor COLORE_RSS(0x80, 0x10, 0x10);
 constexpr int CIFRE_NOTA = 4;
-constexpr int LARGHEZZA_CAMPO = 80;
+constexpr int LARGHEZZA_CAMPO = 120;
 constexpr int ALTEZZA_RIGA_IN_PIU = 6; // as the Tabella view's rows
 
 } // namespace
@@ -105,7 +105,7 @@ VistaProgetto::VistaProgetto(const QLocale& regione, const CampiProgetto& campi,
         auto* campo = new QLineEdit(this);
         campo->setAccessibleName(tr(CAMPI[i].nomeAccessibile));
         campo->setPlaceholderText(tr(CAMPI[i].vuoto));
-        campo->setMaximumWidth(LARGHEZZA_CAMPO * 3 / 2);
+        campo->setMaximumWidth(LARGHEZZA_CAMPO);
         const auto iniziale = LeggiCampo(QLocale::c(), QString::fromLatin1(CAMPI[i].iniziale));
         campo->setText(iniziale ? TestoCampo(regione_, *iniziale) : QString());
         connect(campo, &QLineEdit::textEdited, this, &VistaProgetto::Cambiata);
