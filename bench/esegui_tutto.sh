@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# All the figures in one run: the core's calls, the thermistor models and their fits,
-# brevanto-ntc's start-up and longest table, start-up time and memory of both windows against
-# the bare Qt window and the installed calculators, with a session bus and without, the
-# per-key and per-conversion time, and how many inputs each fuzzer gets through in a fixed
-# time. Arguments: a Release build folder configured with -DBREVANTO_BENCH=ON and a folder
-# built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-rel build-asan.
+# All the figures in one run: the core's calls, the thermistor models and their fits, the
+# design of a measuring circuit, brevanto-ntc's start-up and longest table, start-up time and
+# memory of both windows against the bare Qt window and the installed calculators, with a
+# session bus and without, the per-key and per-conversion time, and how many inputs each
+# fuzzer gets through in a fixed time. Arguments: a Release build folder configured with
+# -DBREVANTO_BENCH=ON and a folder built with -DBREVANTO_FUZZ=ON (the fuzzers), e.g. build-rel
+# build-asan.
 set -euo pipefail
 radice=$(cd "$(dirname "$0")/.." && pwd)
 rilascio=$(cd "$1" && pwd)
@@ -29,6 +30,9 @@ echo "== conversions and number texts"
 
 echo "== thermistor models (no evaluation may allocate; fits of 10 000 points)"
 "$rilascio/bench/bench_modelli" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
+
+echo "== designing the measuring circuit (E96 over six decades, -55…300 °C at 1 K)"
+"$rilascio/bench/bench_progetto" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'
 
 echo "== keys (offscreen, CPU time)"
 QT_QPA_PLATFORM=offscreen "$rilascio/bench/bench_keys" 2>&1 | awk '/^-+$/ { tabella = 1 } tabella'

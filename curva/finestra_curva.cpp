@@ -6,6 +6,7 @@
 #include "curva/modello_righe.h"
 #include "curva/pannello_adattamento.h"
 #include "curva/testi_registro.h"
+#include "curva/vista_progetto.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -114,6 +115,13 @@ FinestraCurva::FinestraCurva(const QLocale& regione, QWidget* genitore)
     auto* divisore = new QSplitter(this);
     auto* scorrimento = new QScrollArea(divisore);
     scorrimento->setWidget(CreaModulo());
+    vstProgetto_ =
+        new VistaProgetto(regione_,
+                          {txtCampi_[CampoSerie], txtCampi_[CampoRiferimento], txtCampi_[CampoBit],
+                           cmbVerso_, txtCampi_[CampoTolleranzaR25], txtCampi_[CampoTolleranzaB]},
+                          this);
+    connect(vstProgetto_, &VistaProgetto::Cambiata, this, &FinestraCurva::Ricalcola);
+    tabViste_->addTab(vstProgetto_, tr("Progetto"));
     scorrimento->setWidgetResizable(true);
     divisore->addWidget(scorrimento);
     divisore->addWidget(tabViste_);

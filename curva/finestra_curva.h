@@ -25,10 +25,11 @@ class QLineEdit;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
+class VistaProgetto;
 
 // The curve window: a model typed in fields or fitted, its R–T curve on a log axis, its
-// error against a maker's table with a tolerance band, and its table for spreadsheets
-// and firmware.
+// error against a maker's table with a tolerance band, its table for spreadsheets and
+// firmware, and the design of the divider that reads it.
 class FinestraCurva : public QMainWindow {
     Q_OBJECT
 public:
@@ -60,6 +61,7 @@ public:
     GraficoCurva* GraficoDellErrore() const { return grfErrore_; }
     PannelloAdattamento* Adattamento() const { return pnlAdattamento_; }
     ModelloRighe* Righe() const { return modRighe_; }
+    VistaProgetto* VistaDelProgetto() const { return vstProgetto_; }
     QString Stato() const;
     // A field's number by the region's rules; empty when it is not one.
     std::optional<double> Numero(Campo campo) const;
@@ -124,6 +126,7 @@ private:
     QTableView* tblRighe_ = nullptr;
     ModelloRighe* modRighe_ = nullptr;
     PannelloAdattamento* pnlAdattamento_ = nullptr;
+    VistaProgetto* vstProgetto_ = nullptr;
 
     std::unique_ptr<ModelloNTC> modello_;
     std::optional<ModelloTabella> tabellaCostruttore_;

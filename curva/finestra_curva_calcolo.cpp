@@ -3,6 +3,7 @@
 #include "curva/finestra_curva.h"
 #include "curva/grafico_curva.h"
 #include "curva/modello_righe.h"
+#include "curva/vista_progetto.h"
 #include "modelli/tolleranza.h"
 
 #include <QComboBox>
@@ -132,6 +133,7 @@ void FinestraCurva::Ricalcola() {
         MostraStato(testo);
         grfCurva_->ImpostaMessaggio(testo);
         grfErrore_->ImpostaMessaggio(testo);
+        vstProgetto_->MostraMessaggio(testo);
         return;
     }
     modello_ = std::move(modello.Valore());
@@ -159,6 +161,7 @@ void FinestraCurva::Ricalcola() {
         MostraStato(QString::fromStdString(righe.Motivo()));
     }
     AggiornaErrore();
+    vstProgetto_->Aggiorna(*modello_, *griglia_);
 }
 
 void FinestraCurva::AggiornaErrore() {

@@ -3,6 +3,7 @@
 #include "curva/grafico_curva.h"
 #include "curva/modello_righe.h"
 #include "curva/pannello_adattamento.h"
+#include "curva/vista_progetto.h"
 #include "modelli/file_modello.h"
 #include "modelli/tabella_csv.h"
 
@@ -115,6 +116,8 @@ void FinestraCurva::CreaMenu() {
              [this] { MostraVista(tblRighe_); });
     aggiungi(menuVista, tr("&Adattamento"), QKeySequence(Qt::CTRL | Qt::Key_4),
              [this] { MostraVista(pnlAdattamento_); });
+    aggiungi(menuVista, tr("&Progetto"), QKeySequence(Qt::CTRL | Qt::Key_5),
+             [this] { MostraVista(vstProgetto_); });
     aggiungi(menuVista, tr("&Informazioni"), QKeySequence(Qt::Key_F1),
              &FinestraCurva::MostraInformazioni);
 }

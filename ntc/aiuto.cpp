@@ -21,6 +21,7 @@ Sottocomandi:
   tolleranza MODELLO T...       tolleranza in ±°C da quelle di R25 e di B
   partitore MODELLO T...        tensione e conteggi ADC di un partitore, e viceversa
   autoriscaldamento MODELLO T...  potenza nel termistore e sovratemperatura
+  progetto MODELLO --da T --a T --bit N   resistenza in serie, risoluzione ed errori di un ADC
 
 @MODELLI@
 Opzioni:
@@ -204,7 +205,51 @@ le cifre più brevi che rileggono lo stesso double); --virgola scrive il CSV con
 virgola decimale, per i fogli di calcolo.
 )";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{
+constexpr std::string_view PROGETTO =
+    R"(Uso: brevanto-ntc progetto MODELLO --da T --a T [--passo dT] --bit N [--vref V]
+                            [--verso massa|alimentazione] [--serie E12|E24|E48|E96]
+                            [--criterio risoluzione|errore|a-temperatura]
+                            [--a-temperatura T] [--tol-r25 %] [--tol-b %] [--tol-serie %]
+                            [--adc-lsb L] [--rif-separato %] [--dissipazione MW_PER_K]
+                            [--partitore OHM] [--json|--virgola]
+Il circuito di misura: il termistore in un partitore con una resistenza in serie, letto
+da un ADC di --bit bit con riferimento --vref (predefinita 3.3 V), da --da a --a (°C) a
+passi di --passo (predefinito 1 K; al più 10000 righe).
+Senza --partitore sceglie la resistenza in serie tra i valori della --serie (predefinita
+E96) nelle decadi che le resistenze dell'intervallo toccano, ordinati per --criterio:
+  risoluzione    la peggiore risoluzione (K per conteggio) sull'intervallo
+  errore         il peggiore errore totale (somma dei contributi); predefinito
+  a-temperatura  la risoluzione alla temperatura --a-temperatura T, dentro l'intervallo
+Intestazione posto,R_serie_ohm,valore_criterio,perdita_percento,risoluzione_K,errore_K,
+errore_rss_K,autoriscaldamento_K; la riga "ottimo" è la resistenza migliore in assoluto,
+poi i primi 10 valori della serie e "vicino", il valore della serie più vicino
+all'ottimo; perdita_percento dice quanto il criterio è peggiore che all'ottimo.
+Con --partitore OHM il bilancio d'errore di quella resistenza, una riga per temperatura:
+T_C,R_ohm,V,adc (non arrotondato),adc_per_K (sensibilità),K_per_adc (risoluzione), i
+contributi in ±K, poi i totali peggiore_K (la somma) e rss_K (la radice della somma dei
+quadrati):
+  r25_K      tolleranza di R25, --tol-r25 (predefinita 1 %)
+  b_K        tolleranza di B, --tol-b (1 %), in proporzione a |ln(R/R25)|
+  serie_K    tolleranza della resistenza in serie, --tol-serie (1 %)
+  adc_K      mezzo LSB di quantizzazione più l'errore dell'ADC, --adc-lsb (0 LSB)
+  rif_K      con --rif-separato: il riferimento dell'ADC, separato dall'alimentazione del
+             partitore, se ne scosta fino a tanti %
+  autoriscaldamento_K  con --dissipazione (mW/K): P = V²/R nel termistore, ΔT = P/δ; la
+             lettura è sempre alta, mai bassa
+Le tolleranze, Vref e la dissipazione vanno positive. --virgola scrive ";" e la virgola
+decimale; --json un oggetto (serie, criterio, ottimo, vicino, candidati) o un array di
+oggetti con i nomi delle colonne.
+@MODELLO@
+Esempio: un termistore da 100 kΩ, B 4267 K, di un hotend, su un ADC a 12 bit e 3,3 V:
+  $ brevanto-ntc progetto --r0 100000 --beta 4267 --da 20 --a 300 --bit 12 \
+        --criterio risoluzione --dissipazione 1.5
+  posto,R_serie_ohm,valore_criterio,perdita_percento,risoluzione_K,errore_K,...
+  ottimo,1787.141339810205,0.36109882558927237,0,0.36109882558927237,7.218201129793834,...
+  1,1780,0.36250754508605676,0.39012021002435837,0.36250754508605676,7.219165039609548,...
+  ...
+)";
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> TESTI{{
     {"temperatura", TEMPERATURA},
     {"resistenza", RESISTENZA},
     {"adatta", ADATTA},
@@ -213,6 +258,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> TESTI{{
     {"tolleranza", TOLLERANZA},
     {"partitore", PARTITORE},
     {"autoriscaldamento", AUTORISCALDAMENTO},
+    {"progetto", PROGETTO},
 }};
 
 constexpr std::size_t LARGHEZZA = 90;

@@ -2,6 +2,7 @@
 
 #include "calcoli/formato_tabella.h"
 #include "calcoli/marlin.h"
+#include "calcoli/progetto.h"
 #include "modelli/registro_modelli.h"
 #include "ntc/aiuto.h"
 #include "ntc/partitore_da_opzioni.h"
@@ -41,6 +42,14 @@ std::string Scelte(std::string_view opzione) {
     } else if (opzione == "verso") {
         for (const std::string_view verso : VERSI) {
             Righe(testo, {verso});
+        }
+    } else if (opzione == "serie") {
+        for (const SeriePreferita serie : TUTTE_LE_SERIE) {
+            Righe(testo, {NomeSerie(serie)});
+        }
+    } else if (opzione == "criterio") {
+        for (const auto criterio : TUTTI_I_CRITERI) {
+            Righe(testo, {NomeCriterio(criterio)});
         }
     }
     return testo;

@@ -36,6 +36,23 @@ const std::vector<Sottocomando>& Sottocomandi() {
     static constexpr std::array RISCALDAMENTO{Opzione{"partitore", 1}, Opzione{"verso", 1},
                                               Opzione{"vref", 1}, Opzione{"dissipazione", 1}};
     static constexpr std::array CIFRE{OPZIONE_CIFRE};
+    static constexpr std::array PROGETTO{Opzione{"da", 1},
+                                         Opzione{"a", 1},
+                                         Opzione{"passo", 1},
+                                         Opzione{"bit", 1},
+                                         Opzione{"vref", 1},
+                                         Opzione{"verso", 1},
+                                         Opzione{"serie", 1},
+                                         Opzione{"criterio", 1},
+                                         Opzione{"a-temperatura", 1},
+                                         Opzione{"tol-r25", 1},
+                                         Opzione{"tol-b", 1},
+                                         Opzione{"tol-serie", 1},
+                                         Opzione{"adc-lsb", 1},
+                                         Opzione{"rif-separato", 1},
+                                         Opzione{"dissipazione", 1},
+                                         Opzione{"partitore", 1},
+                                         OPZIONE_VIRGOLA};
     static const std::vector<Sottocomando> TUTTI{
         {"temperatura", EseguiTemperatura, Unisci({MODELLO, OPZIONI_NUMERI, JSON})},
         {"resistenza", EseguiResistenza, Unisci({MODELLO, OPZIONI_NUMERI, JSON})},
@@ -47,6 +64,7 @@ const std::vector<Sottocomando>& Sottocomandi() {
          Unisci({MODELLO, OPZIONI_PARTITORE, ADC, OPZIONI_NUMERI, JSON})},
         {"autoriscaldamento", EseguiAutoriscaldamento,
          Unisci({MODELLO, RISCALDAMENTO, OPZIONI_NUMERI, JSON})},
+        {"progetto", EseguiProgetto, Unisci({MODELLO, PROGETTO, JSON})},
     };
     return TUTTI;
 }

@@ -27,6 +27,8 @@ void EseguiPartitore(const Argomenti& argomenti, std::string& uscita, std::strin
                      const Scarico& scarico);
 void EseguiAutoriscaldamento(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
                              const Scarico& scarico);
+void EseguiProgetto(const Argomenti& argomenti, std::string& uscita, std::string& avvisi,
+                    const Scarico& scarico);
 
 // The options that give adatta a coefficient rather than fit it (--t0, --rif).
 std::vector<Opzione> OpzioniDatiAdattamento();
