@@ -45,14 +45,15 @@ std::filesystem::path Risultato(const DialogoComune& dialogo, bool scelto) {
 } // namespace
 
 std::filesystem::path DialogoApri(DialogoComune& dialogo) {
-    const bool scelto =
-        dialogo.Mostra(Impostazioni(TipoScelta::Apri, QStringLiteral("Carica parametri NTC")));
+    const bool scelto = dialogo.Mostra(Impostazioni(
+        TipoScelta::Apri, QCoreApplication::translate("DialoghiFile", "Carica parametri NTC")));
     return Risultato(dialogo, scelto);
 }
 
 std::filesystem::path DialogoSalva(DialogoComune& dialogo) {
     const ImpostazioniScelta impostazioni =
-        Impostazioni(TipoScelta::Salva, QStringLiteral("Salva parametri NTC con nome"));
+        Impostazioni(TipoScelta::Salva,
+                     QCoreApplication::translate("DialoghiFile", "Salva parametri NTC con nome"));
     dialogo.ImpostaNomeFile(QStringLiteral("NoName"));
     return Risultato(dialogo, dialogo.Mostra(impostazioni));
 }

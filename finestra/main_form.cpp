@@ -20,7 +20,7 @@ MainForm::MainForm(const Regione& regione, Servizi servizi)
       sceltaFile_(std::move(servizi.sceltaFile)),
       comDialog_(std::make_unique<DialogoComune>(*sceltaFile_)) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Brevanto"));
+    setWindowTitle(tr("Brevanto"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     // The keys give the window itself the focus, but neither Tab nor a click on the menu
     // bar or a label does: after the picture box comes "R0" again, and a menu opened with
@@ -54,7 +54,7 @@ void MainForm::ImpostaRegistro(const QString& testo) {
     display_->setText(testo);
     // A label's text reaches a screen reader only through its name, and renaming it is what
     // the reader is told about: setAccessibleName sends NameChanged, even for the same name.
-    const QString nome = QStringLiteral("Registro: %1").arg(testo);
+    const QString nome = tr("Registro: %1").arg(testo);
     if (display_->accessibleName() != nome) {
         display_->setAccessibleName(nome);
     }

@@ -4,10 +4,11 @@
 #include "core/conversioni.h"
 #include "core/testi_numerici.h"
 #include "finestra/lista_storico.h"
+#include "finestra/registro.h"
 #include "finestra/righe_storico.h"
 
 void MainForm::Cmd_Operazione_Click(qint16 indice) {
-    if (Registro() == QStringLiteral("Errore")) {
+    if (Registro() == TestoErrore()) {
         ImpostaRegistro(QStringLiteral("0"));
     }
     if (indice >= 0 && indice < NUMERO_OPERAZIONI) {
@@ -35,13 +36,13 @@ void MainForm::Cmd_Operazione_Click(qint16 indice) {
         }
         if (risultato == ERRORE_CALCOLO) {
             ScriviStorico(RigaErroreConversione{indice});
-            ImpostaRegistro(QStringLiteral("Errore"));
+            ImpostaRegistro(TestoErrore());
         } else if (risultato == ERRORE_R0) {
             ScriviStorico(RigaAvviso::R0Zero);
-            ImpostaRegistro(QStringLiteral("Errore"));
+            ImpostaRegistro(TestoErrore());
         } else if (risultato == ERRORE_B) {
             ScriviStorico(RigaAvviso::BZero);
-            ImpostaRegistro(QStringLiteral("Errore"));
+            ImpostaRegistro(TestoErrore());
         } else {
             ScriviStorico(RigaRisultato{indice, risultato});
             ImpostaRegistro(QString::fromStdString(FormattaNumero(risultato, regione_)));

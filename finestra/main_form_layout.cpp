@@ -44,11 +44,10 @@ void MainForm::CostruisciControlli() {
     QVector<QWidget*> perTab(25);
     QVector<QWidget*> ordine; // creation order: earlier lies above later
     for (const Pulsante& p : PULSANTI) {
-        auto* pulsante =
-            new QPushButton(QString::fromUtf8(p.didascalia), p.inPicPar ? picPar : cliente);
+        auto* pulsante = new QPushButton(tr(p.didascalia), p.inPicPar ? picPar : cliente);
         // Qt hands screen readers the caption as the button's name, the tooltip as its
         // description.
-        pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
+        pulsante->setToolTip(tr(p.suggerimento));
         pulsante->setGeometry(RettangoloTwip(p.sinistra, p.alto, p.larghezza, p.altezza));
         pulsante->setAutoDefault(false);
         const qint16 indice = p.indice;
@@ -89,15 +88,14 @@ void MainForm::CostruisciControlli() {
     lstStorico_ = new ListaStorico(cliente);
     lstStorico_->setObjectName(QStringLiteral("Lst_Storico"));
     lstStorico_->setGeometry(RettangoloTwip(4200, 120, 3855, 5130));
-    lstStorico_->setAccessibleName(QStringLiteral("Storico"));
-    lstStorico_->setAccessibleDescription(
-        QStringLiteral("Parametri inseriti e risultati delle conversioni"));
+    lstStorico_->setAccessibleName(tr("Storico"));
+    lstStorico_->setAccessibleDescription(tr("Parametri inseriti e risultati delle conversioni"));
 
     const QColor grigio(128, 128, 128);
     const QColor bianco(255, 255, 255);
     display_ = new QLabel(cliente);
     display_->setObjectName(QStringLiteral("Display"));
-    display_->setAccessibleDescription(QStringLiteral("Numero in composizione"));
+    display_->setAccessibleDescription(tr("Numero in composizione"));
     ImpostaRegistro(QStringLiteral("0"));
     display_->setGeometry(RettangoloTwip(120, 2040, 3840, 375));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -138,28 +136,24 @@ void MainForm::CostruisciMenu() {
         menu->addSeparator()->setObjectName(QString::fromLatin1(nome));
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    voce(file, "MenuApri", QStringLiteral("Apri NTC"), Qt::CTRL | Qt::Key_F12,
-         &MainForm::MenuApri_Click);
-    voce(file, "MenuSalva", QStringLiteral("Salva NTC con nome..."), Qt::SHIFT | Qt::Key_F12,
+    voce(file, "MenuApri", tr("Apri NTC"), Qt::CTRL | Qt::Key_F12, &MainForm::MenuApri_Click);
+    voce(file, "MenuSalva", tr("Salva NTC con nome..."), Qt::SHIFT | Qt::Key_F12,
          &MainForm::MenuSalva_Click);
     separatore(file, "MenuNull");
-    voce(file, "MenuFine", QStringLiteral("Fine Programma"), Qt::CTRL | Qt::Key_X,
-         &MainForm::MenuFine_Click);
+    voce(file, "MenuFine", tr("Fine Programma"), Qt::CTRL | Qt::Key_X, &MainForm::MenuFine_Click);
 
-    QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    QMenu* modifica = menuBar()->addMenu(tr("&Modifica"));
     modifica->setObjectName(QStringLiteral("MenuModifica"));
-    voce(modifica, "MenuCopia", QStringLiteral("Copia"), Qt::CTRL | Qt::Key_C,
-         &MainForm::MenuCopia_Click);
-    voce(modifica, "MenuIncolla", QStringLiteral("Incolla"), Qt::CTRL | Qt::Key_V,
+    voce(modifica, "MenuCopia", tr("Copia"), Qt::CTRL | Qt::Key_C, &MainForm::MenuCopia_Click);
+    voce(modifica, "MenuIncolla", tr("Incolla"), Qt::CTRL | Qt::Key_V,
          &MainForm::MenuIncolla_Click);
     separatore(modifica, "MenuNullM0");
-    voce(modifica, "MenuInviaCalc", QStringLiteral("Invia alla calcolatrice"), Qt::CTRL | Qt::Key_I,
+    voce(modifica, "MenuInviaCalc", tr("Invia alla calcolatrice"), Qt::CTRL | Qt::Key_I,
          &MainForm::MenuInviaCalc_Click);
 
-    QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
+    QMenu* aiuto = menuBar()->addMenu(tr("&?"));
     aiuto->setObjectName(QStringLiteral("MenuAbout0"));
-    voce(aiuto, "MenuAbout", QStringLiteral("Informazioni su..."), Qt::Key_F1,
-         &MainForm::MenuAbout_Click);
+    voce(aiuto, "MenuAbout", tr("Informazioni su..."), Qt::Key_F1, &MainForm::MenuAbout_Click);
 }

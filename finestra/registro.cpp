@@ -2,10 +2,11 @@
 
 #include "core/testi_numerici.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString VUOTO = QStringLiteral("0");
-const QString ERRORE = QStringLiteral("Errore");
 
 QString TogliSpazi(const QString& testo) {
     qsizetype inizio = 0;
@@ -21,8 +22,12 @@ QString TogliSpazi(const QString& testo) {
 
 } // namespace
 
+QString TestoErrore() {
+    return QCoreApplication::translate("Registro", "Errore");
+}
+
 QString PremiCifra(const QString& registro, const QString& cifra) {
-    if (registro == VUOTO || registro == ERRORE) {
+    if (registro == VUOTO || registro == TestoErrore()) {
         return cifra;
     }
     return registro + cifra;

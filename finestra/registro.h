@@ -6,6 +6,9 @@
 
 // The editing rules of the entry register, as plain functions of its text.
 
+// What the register shows after a failed conversion.
+QString TestoErrore();
+
 // A digit key: "0" and "Errore" are replaced, anything else is continued.
 QString PremiCifra(const QString& registro, const QString& cifra);
 

@@ -1,6 +1,8 @@
 #include "informazioni/componi_versione.h"
 
+#include <QCoreApplication>
+
 QString ComponiVersione(unsigned maggiore, unsigned minore, unsigned revisione) {
-    return QStringLiteral("Versione ") + QString::number(maggiore) + '.' + QString::number(minore) +
-           QString::number(revisione);
+    return QCoreApplication::translate("Informazioni", "Versione ") + QString::number(maggiore) +
+           '.' + QString::number(minore) + QString::number(revisione);
 }

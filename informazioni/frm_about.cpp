@@ -48,7 +48,7 @@ Frm_About::Frm_About(QWidget* finestraPrincipale)
                            Qt::WindowCloseButtonHint),
       finestraPrincipale_(finestraPrincipale), indirizzo_(LeggiInformazioniProdotto().email) {
     setObjectName(QStringLiteral("Frm_About"));
-    setWindowTitle(QStringLiteral("Informazioni su..."));
+    setWindowTitle(tr("Informazioni su..."));
     setWindowIcon(CreaIconaInformazioni());
     setFixedSize(413, 219);
     // A hidden About window must not keep the program alive, nor a shown one stop it ending.
@@ -94,7 +94,7 @@ void Frm_About::CreaControlli() {
     labEMail_->setMouseTracking(true);
     labEMail_->installEventFilter(this);
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(RettangoloTwip(4800, 2850, 1260, 345));
     cmdOK_->setDefault(true);
