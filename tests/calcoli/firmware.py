@@ -313,7 +313,7 @@ def controlla_klipper_esphome_marlin():
             if nome_modello != "10k B3950" and serie == 10000:
                 continue
             divisore = ["--partitore", serie]
-            caso = f"{nome_modello} under {serie // 1000}k"
+            caso = f"{nome_modello} under {serie / 1000:g} kΩ"
             testo, _ = esegui("tabella", *modello, *griglia, "--formato", "klipper", *divisore,
                               "--nome", "sonda")
             letture = klipper_legge(testo, "sonda", r_vere, serie)
