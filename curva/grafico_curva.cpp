@@ -74,7 +74,7 @@ void GraficoCurva::ImpostaAssi(const QString& titoloX, const QString& titoloY, S
     titoloY_ = titoloY;
     scalaY_ = scalaY;
     destro_ = std::move(destro);
-    sfondo_ = QPixmap();
+    ScartaSfondo();
     update();
 }
 
@@ -113,7 +113,7 @@ void GraficoCurva::ImpostaSerie(std::vector<Serie> serie, std::vector<QPointF> f
     }
     fascia_ = SerieSfoltita(std::move(semiampiezze));
     nomeFascia_ = fascia_.Vuota() ? QString() : nomeFascia;
-    sfondo_ = QPixmap();
+    ScartaSfondo();
     if (serie_.empty()) {
         // Nothing to read: a reading of the last curves would be stale.
         cursore_.reset();
@@ -235,6 +235,18 @@ GraficoCurva::Impaginazione GraficoCurva::Impagina(QSize dimensione) const {
     return pagina;
 }
 
+const GraficoCurva::Impaginazione& GraficoCurva::Pagina() const {
+    if (!pagina_) {
+        pagina_ = Impagina(size());
+    }
+    return *pagina_;
+}
+
+void GraficoCurva::ScartaSfondo() {
+    sfondo_ = QPixmap();
+    pagina_.reset();
+}
+
 QStringList GraficoCurva::TestiY(const Impaginazione& pagina) const {
     QStringList testi;
     const auto& tacche = pagina.taccheY;
@@ -257,7 +269,7 @@ QStringList GraficoCurva::EtichetteX() const {
     if (serie_.empty()) {
         return {};
     }
-    const Impaginazione pagina = Impagina(size());
+    const Impaginazione& pagina = Pagina();
     QStringList etichette;
     for (const double x : pagina.taccheX) {
         etichette << TestoTacca(regione_, x, pagina.decimaliX);
@@ -266,7 +278,7 @@ QStringList GraficoCurva::EtichetteX() const {
 }
 
 QStringList GraficoCurva::EtichetteY() const {
-    return serie_.empty() ? QStringList() : TestiY(Impagina(size()));
+    return serie_.empty() ? QStringList() : TestiY(Pagina());
 }
 
 QStringList GraficoCurva::Legenda() const {
@@ -392,8 +404,15 @@ QRectF GraficoCurva::RiquadroLegenda(const QRectF& area, const QStringList& test
     for (const QString& testo : testi) {
         larghezza = std::max(larghezza, metriche.horizontalAdvance(testo));
     }
-    larghezza = std::min(larghezza + CAMPIONE_LEGENDA + 3 * SPAZIO, area.width() - 2 * SPAZIO);
-    const double altezza = static_cast<double>(testi.size()) * metriche.height() + SPAZIO;
+    return RiquadroLegenda(area, larghezza, testi.size(), angolo);
+}
+
+QRectF GraficoCurva::RiquadroLegenda(const QRectF& area, double larghezzaTesti, qsizetype righe,
+                                     int angolo) const {
+    const QFontMetricsF metriche(font());
+    const double larghezza =
+        std::min(larghezzaTesti + CAMPIONE_LEGENDA + 3 * SPAZIO, area.width() - 2 * SPAZIO);
+    const double altezza = static_cast<double>(righe) * metriche.height() + SPAZIO;
     const QSizeF dimensione(larghezza, altezza);
     const double x = angolo % 2 == 0 ? area.right() - SPAZIO - larghezza : area.left() + SPAZIO;
     const double y = angolo < 2 ? area.top() + SPAZIO : area.bottom() - SPAZIO - altezza;
@@ -427,6 +446,7 @@ void GraficoCurva::DisegnaLegenda(QPainter& pittore, const QRectF& area, const Q
     struct Voce {
         QString testo;
         const SerieInterna* serie;
+        double larghezza = 0;
     };
     std::vector<Voce> voci;
     // The values at the cursor tell curves apart; a single curve's are the reading's.
@@ -450,12 +470,16 @@ void GraficoCurva::DisegnaLegenda(QPainter& pittore, const QRectF& area, const Q
     if (voci.empty()) {
         return;
     }
-    QStringList testi;
-    for (const Voce& voce : voci) {
-        testi << voce.testo;
-    }
-    const QRectF riquadro = RiquadroLegenda(area, testi, angolo);
+    // Each text measured once: the legend is drawn again at each cursor move, and
+    // shaping its texts is most of what that costs.
     const QFontMetricsF metriche(pittore.font());
+    double larghezzaTesti = 0;
+    for (Voce& voce : voci) {
+        voce.larghezza = metriche.horizontalAdvance(voce.testo);
+        larghezzaTesti = std::max(larghezzaTesti, voce.larghezza);
+    }
+    const QRectF riquadro =
+        RiquadroLegenda(area, larghezzaTesti, static_cast<qsizetype>(voci.size()), angolo);
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setPen(COLORE_GRIGLIA);
@@ -481,10 +505,15 @@ void GraficoCurva::DisegnaLegenda(QPainter& pittore, const QRectF& area, const Q
                                 RAGGIO_MARCATORE);
         }
         pittore.setPen(Qt::black);
+        // Drawn at its baseline, and elided only when too long: laying text out in a box
+        // would shape it again.
         const double larghezza = riquadro.right() - SPAZIO - testo;
-        pittore.drawText(QRectF(testo, y, larghezza, metriche.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metriche.elidedText(voce.testo, Qt::ElideRight, larghezza));
+        const QPointF base(testo, y + metriche.ascent());
+        if (voce.larghezza <= larghezza) {
+            pittore.drawText(base, voce.testo);
+        } else {
+            pittore.drawText(base, metriche.elidedText(voce.testo, Qt::ElideRight, larghezza));
+        }
         y += metriche.height();
     }
     pittore.restore();
@@ -508,7 +537,7 @@ void GraficoCurva::Disegna(QPainter& pittore, QSize dimensione) const {
 
 void GraficoCurva::paintEvent(QPaintEvent* /*evento*/) {
     const qreal rapporto = devicePixelRatioF();
-    const Impaginazione pagina = Impagina(size());
+    const Impaginazione& pagina = Pagina();
     if (sfondo_.isNull() || sfondo_.size() != size() * rapporto) {
         sfondo_ = QPixmap(size() * rapporto);
         sfondo_.setDevicePixelRatio(rapporto);
@@ -635,7 +664,7 @@ void GraficoCurva::SpostaCursoreDiPassi(long passi) {
 void GraficoCurva::CambiaVista(Estremi x, Estremi y) {
     vistaX_ = x;
     vistaY_ = y;
-    sfondo_ = QPixmap();
+    ScartaSfondo();
     update();
 }
 
@@ -665,7 +694,7 @@ void GraficoCurva::VistaIntera() {
 
 void GraficoCurva::mousePressEvent(QMouseEvent* evento) {
     if (evento->button() == Qt::LeftButton && !serie_.empty() &&
-        Impagina(size()).area.contains(evento->position())) {
+        Pagina().area.contains(evento->position())) {
         inizioTrascinamento_ = evento->position();
         trascinamentoX_ = vistaX_;
         trascinamentoY_ = vistaY_;
@@ -696,7 +725,7 @@ void GraficoCurva::mouseMoveEvent(QMouseEvent* evento) {
     if (serie_.empty()) {
         return;
     }
-    const QRectF area = Impagina(size()).area;
+    const QRectF area = Pagina().area;
     if (inizioTrascinamento_ && (evento->buttons() & Qt::LeftButton)) {
         const QPointF spostamento = evento->position() - *inizioTrascinamento_;
         const double dx =
@@ -716,7 +745,7 @@ void GraficoCurva::wheelEvent(QWheelEvent* evento) {
         QWidget::wheelEvent(evento);
         return;
     }
-    const QRectF area = Impagina(size()).area;
+    const QRectF area = Pagina().area;
     const QPointF posizione = evento->position();
     // Over an axis's labels the wheel zooms that axis alone.
     const Zona zona = posizione.y() > area.bottom()                                 ? Zona::AsseX
@@ -771,7 +800,7 @@ void GraficoCurva::keyPressEvent(QKeyEvent* evento) {
 }
 
 void GraficoCurva::resizeEvent(QResizeEvent* evento) {
-    sfondo_ = QPixmap();
+    ScartaSfondo();
     QWidget::resizeEvent(evento);
 }
 

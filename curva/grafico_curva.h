@@ -118,6 +118,10 @@ private:
     enum class Zona { Dati, AsseX, AsseY };
 
     Impaginazione Impagina(QSize dimensione) const;
+    // The layout at the widget's size, kept with the picture: a cursor move needs it at
+    // once, and it measures every tick label.
+    const Impaginazione& Pagina() const;
+    void ScartaSfondo();
     QStringList TestiY(const Impaginazione& pagina) const;
     QPointF InPixel(PuntoXY dato, const QRectF& area) const;
     double XDaPixel(double px, const QRectF& area) const;
@@ -126,6 +130,8 @@ private:
     void DisegnaSfondo(QPainter& pittore, QSize dimensione, const Impaginazione& pagina) const;
     // The legend's box in a corner (0 top right, 1 top left, 2 bottom right, 3 bottom left).
     QRectF RiquadroLegenda(const QRectF& area, const QStringList& testi, int angolo) const;
+    QRectF RiquadroLegenda(const QRectF& area, double larghezzaTesti, qsizetype righe,
+                           int angolo) const;
     void DisegnaLegenda(QPainter& pittore, const QRectF& area, const QStringList& valori,
                         int angolo) const;
     int AngoloLegenda(const QRectF& area, QSizeF dimensione) const;
@@ -156,5 +162,6 @@ private:
     Estremi trascinamentoX_;
     Estremi trascinamentoY_;
     QPixmap sfondo_; // everything but the cursor and the legend, redrawn when the view changes
+    mutable std::optional<Impaginazione> pagina_;
     int angoloLegenda_ = 0;
 };
