@@ -82,7 +82,7 @@ double GraficoCurva::YInterno(double y) const {
     return Logaritmica() ? std::log10(y) : y;
 }
 
-void GraficoCurva::ImpostaSerie(std::vector<Serie> serie, std::vector<QPointF> fascia,
+void GraficoCurva::ImpostaSerie(std::vector<Serie> serie, const std::vector<QPointF>& fascia,
                                 const QString& nomeFascia) {
     const bool intera = vistaX_.minimo == datiX_.minimo && vistaX_.massimo == datiX_.massimo &&
                         vistaY_.minimo == datiY_.minimo && vistaY_.massimo == datiY_.massimo;
@@ -364,14 +364,14 @@ void GraficoCurva::DisegnaSfondo(QPainter& pittore, QSize dimensione,
     if (!fascia_.Vuota()) {
         const std::vector<PuntoXY> bordo = fascia_.Tratto(vistaX_.minimo, vistaX_.massimo, colonna);
         QPolygonF poligono;
-        poligono.reserve(static_cast<qsizetype>(2 * bordo.size()));
+        poligono.reserve(2 * static_cast<qsizetype>(bordo.size()));
         for (const PuntoXY& punto : bordo) {
             poligono << InPixel(punto, area);
         }
         // Back along the lower edge, so the band closes on itself.
-        for (auto punto = bordo.rbegin(); punto != bordo.rend(); ++punto) {
-            poligono << InPixel({punto->x, -punto->y}, area);
-        }
+        std::for_each(bordo.rbegin(), bordo.rend(), [&](const PuntoXY& punto) {
+            poligono << InPixel({punto.x, -punto.y}, area);
+        });
         pittore.setPen(Qt::NoPen);
         pittore.setBrush(COLORE_FASCIA);
         pittore.drawPolygon(poligono);

@@ -51,7 +51,7 @@ public:
     // The curves; the band, when given, is one (x, half-width) per point, drawn as
     // ±half-width around zero and named in the legend as nomeFascia. The view stays
     // zoomed while the curves keep their x range. No curve shows the message instead.
-    void ImpostaSerie(std::vector<Serie> serie, std::vector<QPointF> fascia = {},
+    void ImpostaSerie(std::vector<Serie> serie, const std::vector<QPointF>& fascia = {},
                       const QString& nomeFascia = {});
     void ImpostaMessaggio(const QString& messaggio);
     void ImpostaLettura(FunzioneLettura lettura);

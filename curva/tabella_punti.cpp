@@ -45,9 +45,8 @@ void TabellaPunti::RimuoviRigheScelte() {
     if (righe.empty() && currentRow() >= 0) {
         righe.insert(currentRow());
     }
-    for (auto riga = righe.rbegin(); riga != righe.rend(); ++riga) {
-        removeRow(*riga);
-    }
+    // From the last, so that the rows still to go keep their numbers.
+    std::for_each(righe.rbegin(), righe.rend(), [this](int riga) { removeRow(riga); });
     if (rowCount() == 0 || !Testo(rowCount() - 1, 0).isEmpty() ||
         !Testo(rowCount() - 1, 1).isEmpty()) {
         AggiungiRiga();
