@@ -147,7 +147,7 @@ void FinestraCurva::AggiornaErrore() {
                                                  .arg(TestoCampo(regione_, tolleranze_->r25),
                                                       TestoCampo(regione_, tolleranze_->b))
                                            : QString();
-    grfErrore_->ImpostaSerie(std::move(serie), std::move(fascia), nomeFascia);
+    grfErrore_->ImpostaSerie(std::move(serie), fascia, nomeFascia);
 }
 
 void FinestraCurva::AggiornaPartitore() {
