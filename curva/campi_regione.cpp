@@ -1,6 +1,10 @@
 #include "curva/campi_regione.h"
 
+#include <QRegularExpression>
+
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -51,13 +55,36 @@ QString TestoGradi(const QLocale& regione, double valore) {
     return TestoCifre(regione, valore, CIFRE_ETICHETTA);
 }
 
-QString TestoOhm(const QLocale& regione, double valore) {
-    constexpr double KILO = 1e3;
-    constexpr double MEGA = 1e6;
+QString TestoOhm(const QLocale& regione, double valore, int cifre) {
+    constexpr std::array<std::pair<double, const char*>, 4> PREFISSI{
+        {{1e12, "T"}, {1e9, "G"}, {1e6, "M"}, {1e3, "k"}}};
     const double grandezza = std::fabs(valore);
-    const auto [scala, prefisso] = grandezza >= MEGA   ? std::pair(MEGA, "M")
-                                   : grandezza >= KILO ? std::pair(KILO, "k")
-                                                       : std::pair(1.0, "");
-    return SenzaRaggruppamento(regione).toString(valore / scala, 'g', CIFRE_ETICHETTA) +
-           QStringLiteral(" ") + QLatin1String(prefisso) + QStringLiteral("Ω");
+    double scala = 1;
+    const char* prefisso = "";
+    for (const auto& [soglia, simbolo] : PREFISSI) {
+        if (grandezza >= soglia) {
+            scala = soglia;
+            prefisso = simbolo;
+            break;
+        }
+    }
+    return SenzaRaggruppamento(regione).toString(valore / scala, 'g', cifre) + QStringLiteral(" ") +
+           QLatin1String(prefisso) + QStringLiteral("Ω");
+}
+
+QString NumeriNellaRegione(const QLocale& regione, const QString& messaggio) {
+    // A number with a fraction or an exponent, not part of a word or of a longer number.
+    static const QRegularExpression NUMERO(
+        QStringLiteral("(?<![\\w.])-?\\d+(\\.\\d+([eE][-+]?\\d+)?|[eE][-+]?\\d+)(?![\\w.])"));
+    QString risultato;
+    qsizetype dopo = 0;
+    auto trovati = NUMERO.globalMatch(messaggio);
+    while (trovati.hasNext()) {
+        const QRegularExpressionMatch trovato = trovati.next();
+        const auto valore = LeggiCampo(QLocale::c(), trovato.captured());
+        risultato += messaggio.mid(dopo, trovato.capturedStart() - dopo);
+        risultato += valore ? TestoCampo(regione, *valore) : trovato.captured();
+        dopo = trovato.capturedEnd();
+    }
+    return risultato + messaggio.mid(dopo);
 }

@@ -22,6 +22,12 @@ std::string TestoConPunto(const QLocale& regione, const QString& testo);
 // A reading to so many significant digits, without grouping: "10000", "-4,444".
 QString TestoCifre(const QLocale& regione, double valore, int cifre);
 
-// Axis labels: a temperature ("−40", "12,5") and a resistance with its prefix ("2,2 kΩ").
+// A reading of a temperature or a difference in kelvin, to four significant digits:
+// "−40", "12,5".
 QString TestoGradi(const QLocale& regione, double valore);
-QString TestoOhm(const QLocale& regione, double valore);
+// A resistance with its prefix to so many significant digits: "2,2 kΩ".
+QString TestoOhm(const QLocale& regione, double valore, int cifre);
+
+// A library's message with its numbers ("C = -1.4789891845560703e-08", "B = 3838.95") in
+// the region's format; whole numbers stay as they are.
+QString NumeriNellaRegione(const QLocale& regione, const QString& messaggio);

@@ -3,6 +3,7 @@
 #include "calcoli/formato_tabella.h"
 #include "calcoli/griglia.h"
 #include "calcoli/partitore_adc.h"
+#include "curva/grafico_curva.h"
 #include "modelli/esito.h"
 #include "modelli/modello_tabella.h"
 #include "modelli/registro_modelli.h"
@@ -16,9 +17,9 @@
 #include <string>
 #include <vector>
 
-class GraficoCurva;
 class ModelloRighe;
 class PannelloAdattamento;
+class PannelloConfronto;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,9 +28,10 @@ class QTabWidget;
 class QTableView;
 class VistaProgetto;
 
-// The curve window: a model typed in fields or fitted, its R–T curve on a log axis, its
-// error against a maker's table with a tolerance band, its table for spreadsheets and
-// firmware, and the design of the divider that reads it.
+// The curve window: a model typed in fields or fitted, its R–T curve on a log axis beside
+// other models and makers' tables, its error against a maker's table with a tolerance
+// band, what a divider and an ADC make of it, its table for spreadsheets and firmware, and
+// the design of the divider that reads it.
 class FinestraCurva : public QMainWindow {
     Q_OBJECT
 public:
@@ -56,16 +58,26 @@ public:
     QLineEdit* Coefficiente(std::size_t tipo, std::size_t coefficiente) const {
         return txtCoefficienti_.at(tipo).at(coefficiente);
     }
+    // Where a temperature is typed for the cursor to go to.
+    QLineEdit* CasellaCursore() const { return txtCursore_; }
     void ScegliTipo(std::size_t tipo);
     GraficoCurva* GraficoDellaCurva() const { return grfCurva_; }
     GraficoCurva* GraficoDellErrore() const { return grfErrore_; }
+    // The divider view's two plots: volts (and ADC counts), and kelvin per count.
+    GraficoCurva* GraficoDellaTensione() const { return grfTensione_; }
+    GraficoCurva* GraficoDellaRisoluzione() const { return grfRisoluzione_; }
+    QWidget* VistaPartitore() const { return pagPartitore_; }
+    QTableView* TabellaRighe() const { return tblRighe_; }
     PannelloAdattamento* Adattamento() const { return pnlAdattamento_; }
+    PannelloConfronto* Confronto() const { return pnlConfronto_; }
     ModelloRighe* Righe() const { return modRighe_; }
     VistaProgetto* VistaDelProgetto() const { return vstProgetto_; }
     QString Stato() const;
     // A field's number by the region's rules; empty when it is not one.
     std::optional<double> Numero(Campo campo) const;
     std::optional<double> Numero(const QLineEdit* campo) const;
+    // Shows a view and gives it the keyboard.
+    void MostraVista(QWidget* vista);
 
     // Each returns an empty text when done, else what went wrong, in Italian.
     QString ApriTabellaCostruttore(const QString& percorso);
@@ -82,39 +94,78 @@ public:
     // Puts a model's parameters into the fields and redraws.
     void MettiParametri(const ParametriModello& parametri);
 
+    // The curves drawn for comparison: the fields' model as it is now, a maker's table.
+    QString AggiungiModelloAlConfronto();
+    QString AggiungiTabellaAlConfronto(const QString& percorso);
+
     // Builds the model, grid and divider from the fields, and redraws every view.
     void Ricalcola();
 
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
 private:
-    // Menu commands, connected by pointer to member.
+    // Menu and button handlers, connected by pointer to member.
     void ChiediApriParametri();
     void ChiediSalvaParametri();
     void ChiediApriTabella();
     void ChiediLeggiPunti();
     void ChiediEsportaPng();
     void ChiediEsportaSvg();
+    void ChiediAggiungiModello();
+    void ChiediAggiungiTabella();
     void CopiaTabella();
+    void CopiaLettura();
+    void VaiATemperatura();
     void MostraInformazioni();
+
+    // A curve as the views draw and read it: the window's own model, its maker's table,
+    // or one of the comparison's.
+    struct CurvaMostrata {
+        QString nome;
+        QColor colore;
+        const ModelloNTC* modello = nullptr;
+        const std::vector<PuntoRT>* righe = nullptr; // a table's rows, drawn as markers
+    };
+    struct Tolleranze {
+        double r25 = 0;
+        double b = 0;
+    };
 
     void CreaMenu();
     QWidget* CreaModulo();
+    QWidget* CreaViste();
+    void OrdinaTab();
+    void ImpostaDimensione();
     QString ChiediPercorso(const QString& titolo, const QString& filtro, bool salva,
                            const QString& estensione);
     void ChiediEsportazione(const FormatoTabella& formato, const QString& titolo);
-    void MostraVista(QWidget* vista);
     void Avvisa(const QString& titolo, const QString& errore);
     Esito<ParametriModello> ParametriDaiCampi() const;
     Esito<std::unique_ptr<ModelloNTC>> ModelloDaiCampi() const;
     Esito<std::optional<PartitoreADC>> PartitoreDaiCampi() const;
     Esito<Griglia> GrigliaDaiCampi() const;
+    Esito<Tolleranze> TolleranzeDaiCampi() const;
+    QString NomeCampo(Campo campo) const;
+    QString NomeModello() const;
+    std::vector<CurvaMostrata> CurveMostrate() const;
+    std::vector<double> Temperature() const;
+    void AggiornaCurva();
     void AggiornaErrore();
-    QString LetturaCurva(double temperatura) const;
-    QString LetturaErrore(double temperatura) const;
+    void AggiornaPartitore();
+    void MostraMessaggio(const QString& testo);
+    GraficoCurva::LetturaCursore LetturaCurva(double temperatura) const;
+    GraficoCurva::LetturaCursore LetturaErrore(double temperatura) const;
+    GraficoCurva::LetturaCursore LetturaTensione(double temperatura) const;
+    GraficoCurva::LetturaCursore LetturaRisoluzione(double temperatura) const;
+    GraficoCurva* GraficoMostrato() const;
+    void SeguiCursore(double temperatura);
     void MostraStato(const QString& testo);
 
     QLocale regione_;
     std::array<QLineEdit*, NumeroCampi> txtCampi_{};
     std::array<std::vector<QLineEdit*>, NUMERO_TIPI> txtCoefficienti_{};
+    QLineEdit* txtCursore_ = nullptr;
     QComboBox* cmbTipo_ = nullptr;
     QComboBox* cmbVerso_ = nullptr;
     QStackedWidget* stkParametri_ = nullptr;
@@ -123,13 +174,20 @@ private:
     QTabWidget* tabViste_ = nullptr;
     GraficoCurva* grfCurva_ = nullptr;
     GraficoCurva* grfErrore_ = nullptr;
+    GraficoCurva* grfTensione_ = nullptr;
+    GraficoCurva* grfRisoluzione_ = nullptr;
+    QWidget* pagPartitore_ = nullptr;
     QTableView* tblRighe_ = nullptr;
     ModelloRighe* modRighe_ = nullptr;
     PannelloAdattamento* pnlAdattamento_ = nullptr;
     VistaProgetto* vstProgetto_ = nullptr;
+    PannelloConfronto* pnlConfronto_ = nullptr;
 
     std::unique_ptr<ModelloNTC> modello_;
     std::optional<ModelloTabella> tabellaCostruttore_;
+    QString nomeTabella_;
     std::optional<Griglia> griglia_;
     std::optional<PartitoreADC> adc_;
+    std::optional<Tolleranze> tolleranze_;
+    QString etichettaCursore_;
 };

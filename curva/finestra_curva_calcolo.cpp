@@ -1,10 +1,8 @@
 #include "calcoli/righe_tabella.h"
 #include "curva/campi_regione.h"
 #include "curva/finestra_curva.h"
-#include "curva/grafico_curva.h"
 #include "curva/modello_righe.h"
 #include "curva/vista_progetto.h"
-#include "modelli/tolleranza.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,9 +11,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double PERCENTO = 100;
-constexpr int CIFRE_LETTURA = 6;
 
 using EsitoModello = Esito<std::unique_ptr<ModelloNTC>>;
 
@@ -66,7 +61,8 @@ Esito<ParametriModello> FinestraCurva::ParametriDaiCampi() const {
 Esito<std::unique_ptr<ModelloNTC>> FinestraCurva::ModelloDaiCampi() const {
     if (static_cast<std::size_t>(cmbTipo_->currentIndex()) == TIPO_TABELLA) {
         if (!tabellaCostruttore_) {
-            return EsitoModello::Errore("nessuna tabella del costruttore caricata");
+            return EsitoModello::Errore(
+                tr("nessuna tabella del costruttore caricata").toStdString());
         }
         return std::unique_ptr<ModelloNTC>(std::make_unique<ModelloTabella>(*tabellaCostruttore_));
     }
@@ -82,19 +78,24 @@ Esito<std::optional<PartitoreADC>> FinestraCurva::PartitoreDaiCampi() const {
     if (txtCampi_[CampoSerie]->text().trimmed().isEmpty()) {
         return std::optional<PartitoreADC>();
     }
-    const auto serie = Numero(CampoSerie);
-    const auto riferimento = Numero(CampoRiferimento);
-    const auto bit = Numero(CampoBit);
-    if (!serie || !riferimento || !bit || *bit != std::trunc(*bit)) {
-        return EsitoPartitore::Errore("R serie, Vref e i bit dell'ADC vogliono numeri");
+    for (const Campo campo : {CampoSerie, CampoRiferimento, CampoBit}) {
+        if (!Numero(campo)) {
+            return EsitoPartitore::Errore(
+                tr("%1: non è un numero").arg(NomeCampo(campo)).toStdString());
+        }
+    }
+    const double bit = *Numero(CampoBit);
+    if (bit != std::trunc(bit)) {
+        return EsitoPartitore::Errore(
+            tr("%1: vuole un numero intero").arg(NomeCampo(CampoBit)).toStdString());
     }
     PartitoreADC adc;
-    adc.partitore.rSerie = *serie;
-    adc.partitore.tensioneRif = *riferimento;
+    adc.partitore.rSerie = *Numero(CampoSerie);
+    adc.partitore.tensioneRif = *Numero(CampoRiferimento);
     adc.partitore.posizione = cmbVerso_->currentIndex() == 0
                                   ? Partitore::Posizione::VersoMassa
                                   : Partitore::Posizione::VersoAlimentazione;
-    adc.bit = std::fabs(*bit) <= BIT_MASSIMI ? static_cast<int>(*bit) : 0;
+    adc.bit = std::fabs(bit) <= BIT_MASSIMI ? static_cast<int>(bit) : 0;
     if (const std::string motivo = VerificaPartitore(adc); !motivo.empty()) {
         return EsitoPartitore::Errore(motivo);
     }
@@ -103,125 +104,98 @@ Esito<std::optional<PartitoreADC>> FinestraCurva::PartitoreDaiCampi() const {
 
 Esito<Griglia> FinestraCurva::GrigliaDaiCampi() const {
     std::array<std::string, 3> testi;
-    const auto da = NumeroDelCampo(regione_, txtCampi_[CampoInizio]->text(), testi[0]);
-    const auto a = NumeroDelCampo(regione_, txtCampi_[CampoFine]->text(), testi[1]);
-    const auto passo = NumeroDelCampo(regione_, txtCampi_[CampoPasso]->text(), testi[2]);
-    if (!da || !a || !passo) {
-        return Esito<Griglia>::Errore("intervallo non valido");
+    std::array<std::optional<NumeroScritto>, 3> numeri;
+    for (const Campo campo : {CampoInizio, CampoFine, CampoPasso}) {
+        const auto i = static_cast<std::size_t>(campo - CampoInizio);
+        numeri.at(i) = NumeroDelCampo(regione_, txtCampi_.at(campo)->text(), testi.at(i));
+        if (!numeri.at(i)) {
+            return Esito<Griglia>::Errore(
+                tr("%1: non è un numero").arg(NomeCampo(campo)).toStdString());
+        }
     }
-    const auto griglia = CalcolaGriglia(*da, *a, *passo);
+    const auto griglia = CalcolaGriglia(*numeri[0], *numeri[1], *numeri[2]);
     if (const auto* errore = std::get_if<ErroreGriglia>(&griglia)) {
         return Esito<Griglia>::Errore(TestoErroreGriglia(*errore));
     }
     return std::get<Griglia>(griglia);
 }
 
+Esito<FinestraCurva::Tolleranze> FinestraCurva::TolleranzeDaiCampi() const {
+    // The band is the error view's: a value that is not one is named, never read as 0.
+    std::array<double, 2> valori{};
+    for (const Campo campo : {CampoTolleranzaR25, CampoTolleranzaB}) {
+        const QString testo = txtCampi_.at(campo)->text().trimmed();
+        const auto numero = Numero(campo);
+        QString motivo;
+        if (testo.isEmpty()) {
+            motivo = tr("%1: scrivi un valore (0 per nessuna)");
+        } else if (!numero) {
+            motivo = tr("%1: non è un numero");
+        } else if (*numero < 0) {
+            motivo = tr("%1: non può essere negativa");
+        }
+        if (!motivo.isEmpty()) {
+            return Esito<Tolleranze>::Errore(motivo.arg(NomeCampo(campo)).toStdString());
+        }
+        valori.at(static_cast<std::size_t>(campo - CampoTolleranzaR25)) = *numero;
+    }
+    return Tolleranze{valori[0], valori[1]};
+}
+
 void FinestraCurva::Ricalcola() {
     modello_.reset();
     griglia_.reset();
     adc_.reset();
-    modRighe_->ImpostaRighe({});
+    tolleranze_.reset();
     auto modello = ModelloDaiCampi();
     const auto griglia = GrigliaDaiCampi();
     const auto partitore = PartitoreDaiCampi();
-    const std::string motivo = !modello.Riuscito()     ? modello.Motivo()
-                               : !griglia.Riuscito()   ? griglia.Motivo()
-                               : !partitore.Riuscito() ? partitore.Motivo()
-                                                       : std::string();
+    std::string motivo = !modello.Riuscito()     ? modello.Motivo()
+                         : !griglia.Riuscito()   ? griglia.Motivo()
+                         : !partitore.Riuscito() ? partitore.Motivo()
+                                                 : std::string();
+    std::vector<RigaTabella> righe;
+    if (motivo.empty()) {
+        auto calcolate = CalcolaRighe(*modello.Valore(), griglia.Valore(), partitore.Valore());
+        if (calcolate.Riuscito()) {
+            righe = std::move(calcolate.Valore());
+        } else {
+            motivo = calcolate.Motivo();
+        }
+    }
     if (!motivo.empty()) {
-        const QString testo = QString::fromStdString(motivo);
-        MostraStato(testo);
-        grfCurva_->ImpostaMessaggio(testo);
-        grfErrore_->ImpostaMessaggio(testo);
-        vstProgetto_->MostraMessaggio(testo);
+        // Where there is no table there is no curve either: every view says why.
+        modRighe_->ImpostaRighe({});
+        MostraMessaggio(QString::fromStdString(motivo));
         return;
     }
     modello_ = std::move(modello.Valore());
     griglia_ = griglia.Valore();
     adc_ = partitore.Valore();
-
-    std::vector<QPointF> curva;
-    curva.reserve(static_cast<size_t>(griglia_->righe));
-    for (long i = 0; i < griglia_->righe; ++i) {
-        const double t = griglia_->Temperatura(i);
-        if (const auto r = modello_->Resistenza(t); r && *r > 0) {
-            curva.emplace_back(t, *r);
-        }
+    const auto tolleranze = TolleranzeDaiCampi();
+    if (tolleranze.Riuscito()) {
+        tolleranze_ = tolleranze.Valore();
     }
-    if (curva.empty()) {
-        grfCurva_->ImpostaMessaggio(tr("Il modello non dà resistenze nell'intervallo."));
-    } else {
-        grfCurva_->ImpostaSerie(std::move(curva));
+    const auto quante = righe.size();
+    modRighe_->ImpostaRighe(std::move(righe));
+    MostraStato(!tolleranze.Riuscito() ? QString::fromStdString(tolleranze.Motivo())
+                : quante == 1          ? tr("1 riga")
+                                       : tr("%1 righe").arg(quante));
+    for (GraficoCurva* grafico : {grfCurva_, grfErrore_, grfTensione_, grfRisoluzione_}) {
+        grafico->ImpostaGriglia(griglia_);
     }
-    auto righe = CalcolaRighe(*modello_, *griglia_, adc_);
-    if (righe.Riuscito()) {
-        modRighe_->ImpostaRighe(std::move(righe.Valore()));
-        MostraStato(tr("%1 righe").arg(modRighe_->rowCount()));
-    } else {
-        MostraStato(QString::fromStdString(righe.Motivo()));
-    }
+    AggiornaCurva();
     AggiornaErrore();
+    AggiornaPartitore();
     vstProgetto_->Aggiorna(*modello_, *griglia_);
 }
 
-void FinestraCurva::AggiornaErrore() {
-    if (!tabellaCostruttore_) {
-        grfErrore_->ImpostaMessaggio(
-            tr("Carica una tabella del costruttore (File ▸ Apri tabella) per vedere l'errore."));
-        return;
+void FinestraCurva::MostraMessaggio(const QString& testo) {
+    MostraStato(testo);
+    for (GraficoCurva* grafico : {grfCurva_, grfErrore_, grfTensione_, grfRisoluzione_}) {
+        grafico->ImpostaMessaggio(testo);
     }
-    const double r25 = Numero(CampoTolleranzaR25).value_or(0);
-    const double b = Numero(CampoTolleranzaB).value_or(0);
-    std::vector<QPointF> errore;
-    std::vector<QPointF> fascia;
-    for (long i = 0; i < griglia_->righe; ++i) {
-        const double t = griglia_->Temperatura(i);
-        const auto rTabella = tabellaCostruttore_->Resistenza(t);
-        const auto tModello = rTabella ? modello_->Temperatura(*rTabella) : std::nullopt;
-        if (!tModello) {
-            continue;
-        }
-        errore.emplace_back(t, *tModello - t);
-        const auto tolleranza = Tolleranza(*modello_, t, r25, b);
-        fascia.emplace_back(t, tolleranza ? tolleranza->gradi : 0);
-    }
-    if (errore.empty()) {
-        grfErrore_->ImpostaMessaggio(tr("L'intervallo non tocca le temperature della tabella."));
-        return;
-    }
-    grfErrore_->ImpostaSerie(std::move(errore), std::move(fascia));
-}
-
-QString FinestraCurva::LetturaCurva(double temperatura) const {
-    const auto r = modello_ ? modello_->Resistenza(temperatura) : std::nullopt;
-    const auto alfa = modello_ ? modello_->DerivataLogaritmica(temperatura) : std::nullopt;
-    QString testo = tr("T = %1 °C").arg(TestoGradi(regione_, temperatura));
-    if (r) {
-        testo += tr("   R = %1 Ω").arg(TestoCifre(regione_, *r, CIFRE_LETTURA));
-    }
-    if (alfa) {
-        testo += tr("   α = %1 %/K").arg(TestoGradi(regione_, *alfa * PERCENTO));
-    }
-    return testo;
-}
-
-QString FinestraCurva::LetturaErrore(double temperatura) const {
-    QString testo = tr("T = %1 °C").arg(TestoGradi(regione_, temperatura));
-    if (!modello_ || !tabellaCostruttore_) {
-        return testo;
-    }
-    const auto rTabella = tabellaCostruttore_->Resistenza(temperatura);
-    const auto tModello = rTabella ? modello_->Temperatura(*rTabella) : std::nullopt;
-    if (tModello) {
-        testo += tr("   errore = %1 K").arg(TestoGradi(regione_, *tModello - temperatura));
-    }
-    const auto tolleranza =
-        Tolleranza(*modello_, temperatura, Numero(CampoTolleranzaR25).value_or(0),
-                   Numero(CampoTolleranzaB).value_or(0));
-    if (tolleranza) {
-        testo += tr("   tolleranza = ±%1 K").arg(TestoGradi(regione_, tolleranza->gradi));
-    }
-    return testo;
+    vstProgetto_->MostraMessaggio(testo);
 }
 
 void FinestraCurva::MettiParametri(const ParametriModello& parametri) {

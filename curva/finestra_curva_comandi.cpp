@@ -1,4 +1,8 @@
 #include "calcoli/tabella.h"
+#include "curva/campi_regione.h"
+#include "curva/curve_confronto.h"
+#include "curva/descrizione_modello.h"
+#include "curva/elenco_errori.h"
 #include "curva/finestra_curva.h"
 #include "curva/grafico_curva.h"
 #include "curva/modello_righe.h"
@@ -13,6 +17,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -22,6 +27,9 @@
 #include <QTableView>
 
 namespace {
+
+// One press of Ctrl++ or Ctrl+−.
+constexpr double ZOOM = 0.8;
 
 // The Tabella menu's exports, one per format: its item and its keys. The dialog's filter
 // and the file's extension are the format's own.
@@ -62,6 +70,31 @@ QString ScriviFile(const QString& percorso, const QByteArray& contenuto) {
 // A menu item's text as a dialog's title: "Esporta &CSV…" is "Esporta CSV".
 QString Titolo(const QString& voce) {
     return QString(voce).remove(u'&').remove(u'…');
+}
+
+// A maker's table from a CSV file; its bad lines, ten at most, in errore.
+std::optional<ModelloTabella> LeggiTabella(const QString& percorso, QString& errore) {
+    TabellaLetta letta = LeggiFileTabellaCSV(percorso.toStdString());
+    if (!letta.erroreFile.empty()) {
+        errore = QString::fromStdString(letta.erroreFile);
+        return std::nullopt;
+    }
+    QStringList righe;
+    for (const ErroreRiga& riga : letta.errori) {
+        righe << FinestraCurva::tr("riga %1: %2")
+                     .arg(riga.riga)
+                     .arg(QString::fromStdString(riga.motivo));
+    }
+    if (!righe.isEmpty()) {
+        errore = ElencoErrori(righe, static_cast<qsizetype>(letta.righeErrate));
+        return std::nullopt;
+    }
+    auto tabella = ModelloTabella::Crea(std::move(letta.righe));
+    if (!tabella.Riuscito()) {
+        errore = QString::fromStdString(tabella.Motivo());
+        return std::nullopt;
+    }
+    return std::move(tabella.Valore());
 }
 
 } // namespace
@@ -106,6 +139,12 @@ void FinestraCurva::CreaMenu() {
              [this] { pnlAdattamento_->Adatta(); });
     aggiungi(menuAdattamento, tr("&Usa questo modello"), QKeySequence(Qt::CTRL | Qt::Key_U),
              [this] { pnlAdattamento_->UsaModello(); });
+    aggiungi(menuAdattamento, tr("&Rimuovi le righe scelte"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete),
+             [this] { pnlAdattamento_->RimuoviRighe(); });
+    aggiungi(menuAdattamento, tr("&Svuota i punti"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace),
+             [this] { pnlAdattamento_->SvuotaPunti(); });
 
     QMenu* menuVista = menuBar()->addMenu(tr("&Vista"));
     aggiungi(menuVista, tr("&Curva"), QKeySequence(Qt::CTRL | Qt::Key_1),
@@ -116,8 +155,37 @@ void FinestraCurva::CreaMenu() {
              [this] { MostraVista(tblRighe_); });
     aggiungi(menuVista, tr("&Adattamento"), QKeySequence(Qt::CTRL | Qt::Key_4),
              [this] { MostraVista(pnlAdattamento_); });
-    aggiungi(menuVista, tr("&Progetto"), QKeySequence(Qt::CTRL | Qt::Key_5),
+    aggiungi(menuVista, tr("&Partitore"), QKeySequence(Qt::CTRL | Qt::Key_5),
+             [this] { MostraVista(pagPartitore_); });
+    aggiungi(menuVista, tr("Pr&ogetto"), QKeySequence(Qt::CTRL | Qt::Key_6),
              [this] { MostraVista(vstProgetto_); });
+    menuVista->addSeparator();
+    aggiungi(menuVista, tr("Aggiungi il &modello al confronto"), QKeySequence(Qt::CTRL | Qt::Key_D),
+             &FinestraCurva::ChiediAggiungiModello);
+    aggiungi(menuVista, tr("Aggiungi una ta&bella al confronto…"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), &FinestraCurva::ChiediAggiungiTabella);
+    aggiungi(menuVista, tr("&Rimuovi la curva scelta"),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+             [this] { pnlConfronto_->RimuoviScelta(); });
+    menuVista->addSeparator();
+    aggiungi(menuVista, tr("&Vai a una temperatura"), QKeySequence(Qt::CTRL | Qt::Key_G), [this] {
+        txtCursore_->setFocus();
+        txtCursore_->selectAll();
+    });
+    aggiungi(menuVista, tr("Copia la &lettura"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+             &FinestraCurva::CopiaLettura);
+    aggiungi(menuVista, tr("In&grandisci"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+             [this] { GraficoMostrato()->Ingrandisci(ZOOM); })
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    aggiungi(menuVista, tr("Ri&duci"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+             [this] { GraficoMostrato()->Ingrandisci(1 / ZOOM); });
+    aggiungi(menuVista, tr("Vista i&ntera"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] {
+        for (GraficoCurva* grafico : {grfCurva_, grfErrore_, grfTensione_, grfRisoluzione_}) {
+            grafico->VistaIntera();
+        }
+    });
+    menuVista->addSeparator();
     aggiungi(menuVista, tr("&Informazioni"), QKeySequence(Qt::Key_F1),
              &FinestraCurva::MostraInformazioni);
 }
@@ -207,11 +275,6 @@ void FinestraCurva::CopiaTabella() {
     MostraStato(tr("Tabella copiata negli appunti"));
 }
 
-void FinestraCurva::MostraVista(QWidget* vista) {
-    tabViste_->setCurrentWidget(vista);
-    vista->setFocus();
-}
-
 void FinestraCurva::MostraInformazioni() {
     QMessageBox::about(this, tr("Brevanto Curva"),
                        tr("Brevanto Curva\nCurve, tabelle e adattamenti per termistori NTC."));
@@ -250,8 +313,25 @@ QString FinestraCurva::EsportaTabella(const FormatoTabella& formato, const QStri
 }
 
 QString FinestraCurva::EsportaImmagine(const QString& percorso) {
-    GraficoCurva* grafico = tabViste_->currentWidget() == grfErrore_ ? grfErrore_ : grfCurva_;
-    const QSize dimensione = grafico->size();
+    // The view shown (the curve's when it is not a plot); the divider's two plots one
+    // above the other.
+    std::vector<GraficoCurva*> grafici;
+    if (tabViste_->currentWidget() == pagPartitore_) {
+        grafici = {grfTensione_, grfRisoluzione_};
+    } else {
+        grafici = {tabViste_->currentWidget() == grfErrore_ ? grfErrore_ : grfCurva_};
+    }
+    QSize dimensione(0, 0);
+    for (const GraficoCurva* grafico : grafici) {
+        dimensione = QSize(std::max(dimensione.width(), grafico->width()),
+                           dimensione.height() + grafico->height());
+    }
+    const auto disegna = [&](QPainter& pittore) {
+        for (const GraficoCurva* grafico : grafici) {
+            grafico->Disegna(pittore, QSize(dimensione.width(), grafico->height()));
+            pittore.translate(0, grafico->height());
+        }
+    };
     QString fallita = tr("Scrittura non riuscita: %1").arg(percorso);
     if (percorso.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
@@ -259,45 +339,100 @@ QString FinestraCurva::EsportaImmagine(const QString& percorso) {
         svg.setSize(dimensione);
         svg.setViewBox(QRect(QPoint(0, 0), dimensione));
         svg.setTitle(windowTitle());
+        svg.setDescription(NomeModello());
         QPainter pittore;
         if (!pittore.begin(&svg)) {
             return fallita;
         }
-        grafico->Disegna(pittore, dimensione);
+        disegna(pittore);
         pittore.end();
         return QFileInfo::exists(percorso) ? QString() : fallita;
     }
     QImage immagine(dimensione, QImage::Format_RGB32);
     {
         QPainter pittore(&immagine);
-        grafico->Disegna(pittore, dimensione);
+        disegna(pittore);
     }
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || !immagine.save(&file, "PNG") || !file.commit()) {
         return fallita;
     }
+    MostraStato(tr("Immagine esportata in %1").arg(percorso));
     return {};
 }
 
 QString FinestraCurva::ApriTabellaCostruttore(const QString& percorso) {
-    TabellaLetta letta = LeggiFileTabellaCSV(percorso.toStdString());
-    QString errore = QString::fromStdString(letta.erroreFile);
-    for (const ErroreRiga& riga : letta.errori) {
-        errore += tr("riga %1: %2\n").arg(riga.riga).arg(QString::fromStdString(riga.motivo));
+    QString errore;
+    auto tabella = LeggiTabella(percorso, errore);
+    if (!tabella) {
+        return errore;
     }
-    if (!errore.isEmpty()) {
-        return errore.trimmed();
-    }
-    auto tabella = ModelloTabella::Crea(std::move(letta.righe));
-    if (!tabella.Riuscito()) {
-        return QString::fromStdString(tabella.Motivo());
-    }
-    tabellaCostruttore_ = std::move(tabella.Valore());
-    lblTabella_->setText(tr("%1: %2 righe")
-                             .arg(QFileInfo(percorso).fileName())
-                             .arg(tabellaCostruttore_->Righe().size()));
+    tabellaCostruttore_ = std::move(tabella);
+    nomeTabella_ = QFileInfo(percorso).fileName();
+    const auto quante = tabellaCostruttore_->Righe().size();
+    lblTabella_->setText(quante == 1 ? tr("%1: 1 riga").arg(nomeTabella_)
+                                     : tr("%1: %2 righe").arg(nomeTabella_).arg(quante));
     Ricalcola();
     return {};
+}
+
+QString FinestraCurva::AggiungiTabellaAlConfronto(const QString& percorso) {
+    QString errore;
+    auto tabella = LeggiTabella(percorso, errore);
+    if (!tabella) {
+        return errore;
+    }
+    CurvaConfronto curva;
+    curva.nome = tr("Tabella: %1").arg(QFileInfo(percorso).fileName());
+    curva.righe = tabella->Righe();
+    curva.modello = std::make_shared<ModelloTabella>(std::move(*tabella));
+    pnlConfronto_->Aggiungi(std::move(curva));
+    return {};
+}
+
+QString FinestraCurva::AggiungiModelloAlConfronto() {
+    const auto parametri = ParametriDaiCampi();
+    if (!parametri.Riuscito()) {
+        return QString::fromStdString(parametri.Motivo());
+    }
+    CurvaConfronto curva;
+    curva.nome = DescrizioneModello(regione_, parametri.Valore());
+    curva.modello = CreaModello(parametri.Valore());
+    pnlConfronto_->Aggiungi(std::move(curva));
+    return {};
+}
+
+void FinestraCurva::ChiediAggiungiModello() {
+    Avvisa(tr("Aggiungi il modello al confronto"), AggiungiModelloAlConfronto());
+}
+
+void FinestraCurva::ChiediAggiungiTabella() {
+    const QString titolo = tr("Aggiungi una tabella al confronto");
+    const QString percorso = ChiediPercorso(titolo, tr("CSV (*.csv *.txt)"), false, {});
+    if (!percorso.isEmpty()) {
+        Avvisa(titolo, AggiungiTabellaAlConfronto(percorso));
+    }
+}
+
+void FinestraCurva::CopiaLettura() {
+    const QString lettura = GraficoMostrato()->TestoLettura();
+    if (lettura.isEmpty()) {
+        MostraStato(tr("Nessuna lettura: porta il cursore sulla curva"));
+        return;
+    }
+    QApplication::clipboard()->setText(lettura);
+    MostraStato(tr("Lettura copiata negli appunti"));
+}
+
+void FinestraCurva::VaiATemperatura() {
+    const auto temperatura = LeggiCampo(regione_, txtCursore_->text());
+    if (!temperatura) {
+        MostraStato(tr("Cursore: «%1» non è una temperatura").arg(txtCursore_->text()));
+        return;
+    }
+    for (GraficoCurva* grafico : {grfCurva_, grfErrore_, grfTensione_, grfRisoluzione_}) {
+        grafico->PortaCursore(*temperatura);
+    }
 }
 
 QString FinestraCurva::LeggiPuntiDaCsv(const QString& percorso) {
@@ -307,12 +442,11 @@ QString FinestraCurva::LeggiPuntiDaCsv(const QString& percorso) {
     }
     pnlAdattamento_->ImpostaPunti(letta.righe);
     tabViste_->setCurrentWidget(pnlAdattamento_);
-    if (!letta.errori.empty()) {
-        return tr("riga %1: %2")
-            .arg(letta.errori.front().riga)
-            .arg(QString::fromStdString(letta.errori.front().motivo));
+    QStringList righe;
+    for (const ErroreRiga& riga : letta.errori) {
+        righe << tr("riga %1: %2").arg(riga.riga).arg(QString::fromStdString(riga.motivo));
     }
-    return {};
+    return ElencoErrori(righe, static_cast<qsizetype>(letta.righeErrate));
 }
 
 QString FinestraCurva::ApriParametri(const QString& percorso) {

@@ -9,6 +9,8 @@ namespace {
 const std::array<QString, 4> INTESTAZIONI{QStringLiteral("T (°C)"), QStringLiteral("R (Ω)"),
                                           QStringLiteral("α (%/K)"), QStringLiteral("ADC")};
 constexpr double PERCENTO = 100;
+// What the eye reads in the view; copies and exports keep every digit.
+constexpr int CIFRE_VISTE = 6;
 
 } // namespace
 
@@ -30,24 +32,39 @@ int ModelloRighe::columnCount(const QModelIndex& genitore) const {
     return genitore.isValid() ? 0 : (conAdc_ ? 4 : 3);
 }
 
-QString ModelloRighe::Cella(const RigaTabella& riga, int colonna) const {
+QString ModelloRighe::Cella(const RigaTabella& riga, int colonna, int cifre) const {
+    const auto testo = [&](double valore) {
+        return cifre > 0 ? TestoCifre(regione_, valore, cifre) : TestoCampo(regione_, valore);
+    };
     switch (colonna) {
     case 0:
-        return TestoCampo(regione_, riga.temperatura);
+        return testo(riga.temperatura);
     case 1:
-        return TestoCampo(regione_, riga.resistenza);
+        return testo(riga.resistenza);
     case 2:
-        return TestoCampo(regione_, riga.alfa * PERCENTO);
+        return testo(riga.alfa * PERCENTO);
     default:
         return riga.conteggio ? QString::number(*riga.conteggio) : QString();
     }
 }
 
 QVariant ModelloRighe::data(const QModelIndex& indice, int ruolo) const {
-    if (!indice.isValid() || (ruolo != Qt::DisplayRole && ruolo != Qt::AccessibleTextRole)) {
+    if (!indice.isValid()) {
         return {};
     }
-    return Cella(righe_[static_cast<size_t>(indice.row())], indice.column());
+    const RigaTabella& riga = righe_[static_cast<size_t>(indice.row())];
+    switch (ruolo) {
+    case Qt::DisplayRole:
+        return Cella(riga, indice.column(), CIFRE_VISTE);
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+        return Cella(riga, indice.column(), 0);
+    case Qt::TextAlignmentRole:
+        // Numbers line up on their last digit, as in a printed table.
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
 }
 
 QVariant ModelloRighe::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const {
@@ -68,7 +85,7 @@ QString ModelloRighe::TestoSeparatoDaTabulazioni() const {
     }
     for (const RigaTabella& riga : righe_) {
         for (int c = 0; c < colonne; ++c) {
-            testo += Cella(riga, c) + (c + 1 < colonne ? u'\t' : u'\n');
+            testo += Cella(riga, c, 0) + (c + 1 < colonne ? u'\t' : u'\n');
         }
     }
     return testo;

@@ -8,7 +8,8 @@
 #include <vector>
 
 // The R–T table for a view: T, R, α in %/K and the ADC count when there is one, each in
-// the region's number format.
+// the region's number format, to six significant digits and right-aligned for reading;
+// the full value in the tooltip, for screen readers and in the copy.
 class ModelloRighe : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,7 +27,8 @@ public:
     QVariant headerData(int sezione, Qt::Orientation orientamento, int ruolo) const override;
 
 private:
-    QString Cella(const RigaTabella& riga, int colonna) const;
+    // To so many significant digits; every digit with 0.
+    QString Cella(const RigaTabella& riga, int colonna, int cifre) const;
 
     QLocale regione_;
     std::vector<RigaTabella> righe_;

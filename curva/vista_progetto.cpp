@@ -310,11 +310,12 @@ void VistaProgetto::Calcola() {
     lblNota_->setText(
         tr("Ottimo continuo: R serie = %1 (criterio %2). Il valore %3 più vicino, %4, perde "
            "il %5 %. Grafici per %6 (%7).")
-            .arg(TestoOhm(regione_, scelta_->ottimo.rSerie),
+            .arg(TestoOhm(regione_, scelta_->ottimo.rSerie, CIFRE_NOTA),
                  TestoCifre(regione_, scelta_->ottimo.criterio, CIFRE_NOTA),
-                 QString::fromUtf8(NomeSerie(serie)), TestoOhm(regione_, scelta_->vicino.rSerie),
+                 QString::fromUtf8(NomeSerie(serie)),
+                 TestoOhm(regione_, scelta_->vicino.rSerie, CIFRE_NOTA),
                  TestoCifre(regione_, scelta_->vicino.perditaPercento, CIFRE_NOTA),
-                 TestoOhm(regione_, *rMostrata_),
+                 TestoOhm(regione_, *rMostrata_, CIFRE_NOTA),
                  divisore ? tr("la R serie del partitore") : tr("il primo candidato")));
     Disegna();
 }

@@ -41,15 +41,23 @@ std::optional<double> LeggiEsatto(const Profilo& profilo, std::string_view sezio
     return valore;
 }
 
-// The kind's section, whole, as its parameters.
-std::optional<ParametriModello> LeggiSezione(const Profilo& profilo, std::size_t tipo) {
+// The kind's section, whole, as its parameters; else what is wrong with it, key by key.
+Esito<ParametriModello> LeggiSezione(const Profilo& profilo, std::size_t tipo) {
+    const TipoModello& descrittore = TIPI_MODELLO[tipo];
     std::vector<double> valori;
-    for (const CoefficienteModello& coefficiente : TIPI_MODELLO[tipo].coefficienti) {
-        const auto valore = LeggiEsatto(profilo, TIPI_MODELLO[tipo].sezione, coefficiente.chiave);
+    std::string motivo;
+    for (const CoefficienteModello& coefficiente : descrittore.coefficienti) {
+        const auto testo = profilo.Valore(descrittore.sezione, coefficiente.chiave);
+        const auto valore = LeggiEsatto(profilo, descrittore.sezione, coefficiente.chiave);
         if (!valore) {
-            return std::nullopt;
+            motivo += (motivo.empty() ? "" : ", ") + std::string(coefficiente.chiave) +
+                      (testo ? "=" + *testo + " non è un numero" : " manca");
         }
-        valori.push_back(*valore);
+        valori.push_back(valore.value_or(0));
+    }
+    if (!motivo.empty()) {
+        return Esito<ParametriModello>::Errore("[" + std::string(descrittore.sezione) + "] " +
+                                               motivo);
     }
     return ParametriDaValori(tipo, valori);
 }
@@ -57,10 +65,10 @@ std::optional<ParametriModello> LeggiSezione(const Profilo& profilo, std::size_t
 // The Beta at full precision, while [NTC] still holds what the calculator reads of it.
 std::optional<ParametriBeta> BetaPiena(const Profilo& profilo, double r0, double b) {
     const auto letta = LeggiSezione(profilo, BETA);
-    if (!letta) {
+    if (!letta.Riuscito()) {
         return std::nullopt;
     }
-    const auto& piena = std::get<ParametriBeta>(*letta);
+    const auto& piena = std::get<ParametriBeta>(letta.Valore());
     const auto r25 = ModelloBeta(piena).Resistenza(T_R0);
     if (!r25 || LeggiNumero(NumeroInTesto(*r25)) != r0 ||
         LeggiNumero(NumeroInTesto(piena.B)) != b) {
@@ -104,29 +112,67 @@ bool SalvaModello(const std::filesystem::path& file, const ParametriModello& par
 }
 
 Esito<ParametriModello> CaricaModello(const std::filesystem::path& file) {
+    using EsitoParametri = Esito<ParametriModello>;
     const LetturaProfilo letto = LeggiFileProfilo(file);
     if (letto.stato != StatoLettura::Letto) {
-        return Esito<ParametriModello>::Errore("il file non si può leggere");
+        return EsitoParametri::Errore("il file non si può leggere");
     }
     const Profilo& profilo = letto.profilo;
     const std::string nome =
         profilo.Valore(MODELLO, TIPO).value_or(profilo.Valore(CURVA, "Modello").value_or(""));
-    for (std::size_t tipo = 0; tipo < NUMERO_TIPI; ++tipo) {
-        if (tipo == BETA || (!nome.empty() && nome != TIPI_MODELLO[tipo].nome)) {
-            continue;
+    if (!nome.empty()) {
+        // The model the file names, or why it is not there: never another in its place.
+        const auto tipo = TipoDaNome(nome);
+        if (!tipo) {
+            return EsitoParametri::Errore("[" + std::string(MODELLO) + "] " + std::string(TIPO) +
+                                          "=" + nome + ": tipo di modello sconosciuto");
         }
-        if (auto parametri = LeggiSezione(profilo, tipo)) {
-            return *parametri;
+        if (*tipo != BETA) {
+            return LeggiSezione(profilo, *tipo);
+        }
+    } else {
+        for (std::size_t tipo = BETA + 1; tipo < NUMERO_TIPI; ++tipo) {
+            if (auto parametri = LeggiSezione(profilo, tipo); parametri.Riuscito()) {
+                return parametri;
+            }
         }
     }
     // As the calculator reads them: a missing key is 0, which a Beta cannot use.
-    const auto r0 = LeggiNumero(profilo.Valore(NTC, "R0").value_or("0"));
-    const auto b = LeggiNumero(profilo.Valore(NTC, "B").value_or("0"));
-    if (!r0 || !b || *r0 <= 0 || *b == 0) {
-        return Esito<ParametriModello>::Errore("il file non ha un modello (R0 e B in [NTC])");
+    const auto r0Testo = profilo.Valore(NTC, "R0");
+    const auto bTesto = profilo.Valore(NTC, "B");
+    if (!r0Testo && !bTesto) {
+        return EsitoParametri::Errore("il file non ha un modello: nessuna sezione [" +
+                                      std::string(NTC) + "] con R0 e B");
     }
-    if (const auto piena = BetaPiena(profilo, *r0, *b)) {
+    std::string motivo;
+    const auto leggi = [&](std::string_view chiave, const std::optional<std::string>& testo) {
+        const auto valore = LeggiNumero(testo.value_or("0"));
+        const std::string voce = "[" + std::string(NTC) + "] " + std::string(chiave);
+        if (!testo) {
+            motivo = voce + " manca";
+        } else if (!valore) {
+            motivo = voce + "=" + *testo + " è fuori dall'intervallo dei numeri";
+        } else if (double esatto = 0;
+                   std::from_chars(testo->data(), testo->data() + testo->size(), esatto).ec !=
+                   std::errc()) {
+            motivo = voce + "=" + *testo + " non è un numero";
+        }
+        return valore.value_or(0);
+    };
+    const double r0 = leggi("R0", r0Testo);
+    const double b = leggi("B", bTesto);
+    if (!motivo.empty()) {
+        return EsitoParametri::Errore(motivo);
+    }
+    const ParametriBeta beta{r0, b, T_R0};
+    if (const std::string errore = VerificaParametri(beta); !errore.empty()) {
+        const bool r0Sbagliato = !(r0 > 0);
+        return EsitoParametri::Errore("[" + std::string(NTC) + "] " +
+                                      (r0Sbagliato ? "R0=" + *r0Testo : "B=" + *bTesto) + ": " +
+                                      errore);
+    }
+    if (const auto piena = BetaPiena(profilo, r0, b)) {
         return ParametriModello(*piena);
     }
-    return ParametriModello(ParametriBeta{*r0, *b, T_R0});
+    return ParametriModello(beta);
 }

@@ -16,5 +16,7 @@ bool SalvaModello(const std::filesystem::path& file, const ParametriModello& par
 // The model the file names; a file without [Modello] is taken for its fullest model (the
 // first kind after the Beta, in the registry's order, whose section is whole, then [NTC]).
 // [Beta] only adds digits to [NTC]: once the calculator has saved other values there,
-// [NTC] is the model.
+// [NTC] is the model. When there is none, the reason names the section and the values
+// ("[Steinhart-Hart] A=abc non è un numero, C manca"); a file that names its kind never
+// falls back on another.
 Esito<ParametriModello> CaricaModello(const std::filesystem::path& file);

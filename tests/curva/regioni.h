@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <ostream>
 #include <string_view>
 
 // The two kinds of region the window must serve: a decimal point and a decimal comma.
@@ -38,4 +39,9 @@ inline void Scrivi(FinestraCurva& finestra, FinestraCurva::Campo campo, const QS
 inline void Scrivi(FinestraCurva& finestra, std::string_view tipo, std::string_view chiave,
                    const QString& testo) {
     Scrivi(finestra, CampoDi(finestra, tipo, chiave), testo);
+}
+
+// Failures show QStrings as text.
+inline void PrintTo(const QString& testo, std::ostream* uscita) {
+    *uscita << '"' << testo.toStdString() << '"';
 }

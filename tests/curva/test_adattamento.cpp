@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -92,4 +96,102 @@ TEST(Adattamento, PuntiSbagliatiOInsufficientiNonDannoModello) {
     QString errore;
     EXPECT_GT(pannello->Punti(errore).size(), 10U);
     EXPECT_EQ(errore, QString());
+}
+
+// The residual column is the fit's: it takes no typing and Tab passes it by, so points
+// typed T, Tab, R, Tab go row after row.
+TEST(Adattamento, PuntiScrittiRigaDopoRiga) {
+    F finestra(RegioneItaliana());
+    finestra.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    finestra.findChild<QTabWidget*>()->setCurrentWidget(finestra.Adattamento());
+    auto* tabella = finestra.Adattamento()->findChild<QTableWidget*>();
+    ASSERT_NE(tabella, nullptr);
+    for (int riga = 0; riga < tabella->rowCount(); ++riga) {
+        EXPECT_FALSE(tabella->model()->flags(tabella->model()->index(riga, 2)) & Qt::ItemIsEditable)
+            << "row " << riga;
+    }
+    tabella->setFocus();
+    tabella->setCurrentCell(0, 0);
+    for (const char* testo : {"0", "32554", "25", "10000", "100", "678,3"}) {
+        for (const char carattere : std::string_view(testo)) {
+            QTest::keyClick(QApplication::focusWidget(), carattere);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QString errore;
+    const auto punti = finestra.Adattamento()->Punti(errore);
+    EXPECT_EQ(errore, QString());
+    ASSERT_EQ(punti.size(), 3U);
+    EXPECT_EQ(punti[1].temperatura, 25);
+    EXPECT_EQ(punti[2].resistenza, 678.3);
+    EXPECT_EQ(tabella->currentRow(), 3);
+    EXPECT_EQ(tabella->currentColumn(), 0);
+
+    // Delete empties the chosen cells.
+    tabella->clearSelection();
+    tabella->setCurrentCell(1, 0);
+    tabella->setRangeSelected(QTableWidgetSelectionRange(1, 0, 1, 1), true);
+    QTest::keyClick(tabella, Qt::Key_Delete);
+    EXPECT_EQ(finestra.Adattamento()->Punti(errore).size(), 2U);
+}
+
+// The C ≤ 0 warning writes its numbers as the rest of the window does.
+TEST(Adattamento, AvvisoNelFormatoDellaRegione) {
+    F finestra(RegioneItaliana());
+    PannelloAdattamento* pannello = finestra.Adattamento();
+    pannello->IncollaTesto(QStringLiteral("25\t10000\n50\t4161\n85\t1600\n"));
+    pannello->ImpostaForma(*TipoDaNome("steinhart-hart"));
+    pannello->Adatta();
+    const QString testo = pannello->TestoRisultato();
+    const QString avviso = testo.section(QStringLiteral("Avviso: "), 1);
+    ASSERT_FALSE(avviso.isEmpty()) << testo.toStdString();
+    EXPECT_TRUE(avviso.contains(QStringLiteral("C = -4,4853088811269244"))) << avviso.toStdString();
+    EXPECT_TRUE(avviso.contains(QStringLiteral("B = 3261,458135460676 K"))) << avviso.toStdString();
+    EXPECT_FALSE(avviso.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))))
+        << avviso.toStdString();
+}
+
+TEST(Adattamento, UnaPastaAmbiguaSiPuoRileggere) {
+    F finestra(RegioneItaliana());
+    PannelloAdattamento* pannello = finestra.Adattamento();
+    pannello->IncollaTesto(QStringLiteral("0\t32.554\n25\t10.000\n100\t678\n"));
+    EXPECT_TRUE(
+        pannello->LetturaIncollata().contains(QStringLiteral("«32.554» è stato letto come 32554")))
+        << pannello->LetturaIncollata().toStdString();
+    pannello->IncollaConLAltraLettura();
+    QString errore;
+    auto punti = pannello->Punti(errore);
+    ASSERT_EQ(punti.size(), 3U);
+    EXPECT_EQ(punti[0].resistenza, 32.554);
+    EXPECT_TRUE(pannello->LetturaIncollata().contains(QStringLiteral("letto come 32,554")));
+    pannello->IncollaConLAltraLettura();
+    EXPECT_EQ(pannello->Punti(errore)[0].resistenza, 32554);
+}
+
+TEST(Adattamento, RigheRimosseEPuntiSvuotati) {
+    F finestra(RegioneC());
+    PannelloAdattamento* pannello = finestra.Adattamento();
+    pannello->IncollaTesto(QStringLiteral("0\t32554\n25\t10000\n50\t4161\n100\t678.3\n"));
+    auto* tabella = pannello->findChild<QTableWidget*>();
+    tabella->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 1), true);
+    pannello->RimuoviRighe();
+    QString errore;
+    const auto punti = pannello->Punti(errore);
+    ASSERT_EQ(punti.size(), 2U);
+    EXPECT_EQ(punti[1].temperatura, 100);
+    pannello->SvuotaPunti();
+    EXPECT_TRUE(pannello->Punti(errore).empty());
+    EXPECT_GT(tabella->rowCount(), 0);
+    // A fit's residuals go with its points.
+    pannello->IncollaTesto(QStringLiteral("25\t10000\n85\t1000\n"));
+    pannello->ImpostaForma(*TipoDaNome("beta"));
+    pannello->Adatta();
+    ASSERT_TRUE(pannello->Risultato().has_value());
+    EXPECT_NE(tabella->item(0, 2)->text(), QString());
+    tabella->clearSelection();
+    tabella->setCurrentCell(1, 0);
+    pannello->RimuoviRighe();
+    EXPECT_FALSE(pannello->Risultato().has_value());
+    EXPECT_EQ(tabella->item(0, 2)->text(), QString());
 }

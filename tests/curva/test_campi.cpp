@@ -70,3 +70,63 @@ TEST(Campi, PuntiIncollatiDaUnFoglioDiCalcolo) {
     EXPECT_EQ(cattivi.errori, (QStringList{QStringLiteral("riga 2: non è una coppia °C, Ω"),
                                            QStringLiteral("riga 3: non è una coppia °C, Ω")}));
 }
+
+// One paste is read by one rule: "1070.300" cannot be a thousands' grouping, so in this
+// paste the point is the decimal one, for "3.605" as well.
+TEST(Campi, UnaPastaLettaConUnaSolaRegola) {
+    const PuntiIncollati letti = LeggiPuntiIncollati(
+        QStringLiteral("85\t1070.300\n-40\t3.605\n25\t10000\n"), RegioneItaliana());
+    ASSERT_EQ(letti.punti.size(), 3U);
+    EXPECT_EQ(letti.punti[0].resistenza, 1070.3);
+    EXPECT_EQ(letti.punti[1].resistenza, 3.605);
+    EXPECT_EQ(letti.punti[2].resistenza, 10000);
+}
+
+// Where nothing in a paste decides, the region's rule reads it and the panel says so,
+// offering the other reading.
+TEST(Campi, UnaPastaAmbiguaDiceComeLHaLetta) {
+    struct Caso {
+        QLocale regione;
+        const char* testo;
+        std::vector<double> resistenze;
+        SeparatoreDecimale separatore;
+        const char* ambiguo;
+    };
+    const std::vector<Caso> casi{
+        {RegioneItaliana(),
+         "25\t10.000\n30\t3.605\n",
+         {10000, 3605},
+         SeparatoreDecimale::Virgola,
+         "10.000"},
+        {RegioneC(), "25\t10,000\n30\t3,605\n", {10000, 3605}, SeparatoreDecimale::Punto, "10,000"},
+        // Decided: a comma as the decimal separator, so "1.234,5" groups with the point.
+        {RegioneC(), "25\t1.234,5\n30\t3.605\n", {1234.5, 3605}, SeparatoreDecimale::Virgola, ""},
+        {RegioneItaliana(),
+         "25\t1,234,567\n30\t3,605\n",
+         {1234567, 3605},
+         SeparatoreDecimale::Punto,
+         ""},
+        {RegioneItaliana(), "25\t10000\n", {10000}, SeparatoreDecimale::Virgola, ""},
+    };
+    for (const Caso& caso : casi) {
+        const PuntiIncollati letti =
+            LeggiPuntiIncollati(QString::fromUtf8(caso.testo), caso.regione);
+        std::vector<double> resistenze;
+        for (const PuntoRT& punto : letti.punti) {
+            resistenze.push_back(punto.resistenza);
+        }
+        EXPECT_EQ(resistenze, caso.resistenze) << caso.testo;
+        EXPECT_EQ(letti.separatore, caso.separatore) << caso.testo;
+        EXPECT_EQ(letti.ambiguo, QString::fromUtf8(caso.ambiguo)) << caso.testo;
+    }
+    // The other reading, asked for.
+    const PuntiIncollati altra = LeggiPuntiIncollati(QStringLiteral("25\t10.000\n30\t3.605\n"),
+                                                     RegioneItaliana(), SeparatoreDecimale::Punto);
+    ASSERT_EQ(altra.punti.size(), 2U);
+    EXPECT_EQ(altra.punti[1].resistenza, 3.605);
+    // A number the rule cannot read is a bad line, not another reading.
+    const PuntiIncollati misti =
+        LeggiPuntiIncollati(QStringLiteral("25\t1070.300\n30\t1,5\n"), RegioneItaliana());
+    EXPECT_EQ(misti.punti.size(), 1U);
+    EXPECT_EQ(misti.errori.size(), 1);
+}

@@ -45,7 +45,7 @@ void ScriviVista(F& finestra, V::Campo campo, const QString& testo) {
 
 void MostraProgetto(F& finestra) {
     finestra.show();
-    finestra.findChild<QTabWidget*>()->setCurrentWidget(finestra.VistaDelProgetto());
+    finestra.MostraVista(finestra.VistaDelProgetto());
 }
 
 std::string Comando(std::vector<std::string_view> argomenti) {
@@ -88,7 +88,7 @@ TEST(ProgettoCurva, SceltaRiempieIlPartitoreERidisegna) {
     ASSERT_EQ(conteggi->X().size(), 57U);
     EXPECT_NEAR(conteggi->Linee().front().valori.front(), *ConteggiADC(partitore, 12, r20), 1e-9);
     EXPECT_EQ(tabella->currentIndex().row(), riga); // the pick stays shown as picked
-    EXPECT_TRUE(vista->Nota().contains(TestoOhm(RegioneItaliana(), scelta)))
+    EXPECT_TRUE(vista->Nota().contains(TestoOhm(RegioneItaliana(), scelta, 4)))
         << vista->Nota().toStdString();
 
     // The budget's stack reaches the worst-case line at every temperature.
@@ -166,7 +166,7 @@ TEST(ProgettoCurva, CampiSbagliatiDiconoPerche) {
         {[&] { Scrivi(finestra, F::CampoPasso, QStringLiteral("0,01")); },
          QStringLiteral("più di 10000 righe")},
         {[&] { Scrivi(finestra, F::CampoInizio, QStringLiteral("-300")); },
-         QStringLiteral("l'intervallo esce dalla validità del modello")},
+         QStringLiteral("nessuna resistenza a T = -300 °C")},
         {[&] {
              vista->SceltaCriterio()->setCurrentIndex(2);
              ScriviVista(finestra, V::CampoTemperatura, QStringLiteral("350"));

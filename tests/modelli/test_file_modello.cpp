@@ -92,3 +92,35 @@ TEST(FileModello, UnModelloSenzaR25NonSiSalva) {
     EXPECT_FALSE(SalvaModello(file, ParametriSteinhartHart{-1, 0, 0}));
     EXPECT_EQ(LeggiFile(file), "; mio\n");
 }
+
+// A file that names its model, or holds only [NTC], says which value keeps it from being
+// one.
+TEST(FileModello, IlMotivoNominaIlValoreSbagliato) {
+    CartellaProva cartella;
+    const auto file = cartella / "sonda.ntc";
+    const std::string ntc = "[NTC]\nR0=10000\nB=3950\n";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> casi{
+        {ntc + "[Modello]\nTipo=steinhart-hart\n[Steinhart-Hart]\nA=abc\nB=0.0002\nC=\n",
+         {"[Steinhart-Hart]", "A=abc", "C="}},
+        {ntc + "[Modello]\nTipo=esteso\n", {"[Esteso]", "A1"}},
+        {ntc + "[Modello]\nTipo=polinomio\n", {"Tipo=polinomio"}},
+        {"[NTC]\nR0=dieci\nB=3950\n", {"R0=dieci"}},
+        {"[NTC]\nR0=1e400\nB=3950\n", {"R0=1e400"}},
+        {"[NTC]\nR0=-10000\nB=3950\n", {"R0=-10000", "positivo"}},
+        {"[NTC]\nR0=10000\nB=-3950\n", {"B=-3950", "positivo"}},
+        {"[NTC]\nR0=10000\n", {"B"}},
+        {std::string("\x7f"
+                     "ELF\x02\x01\x01\0\0\0",
+                     10),
+         {"[NTC]"}},
+    };
+    for (const auto& [testo, detti] : casi) {
+        ScriviFile(file, testo);
+        const auto caricato = CaricaModello(file);
+        ASSERT_FALSE(caricato.Riuscito()) << testo;
+        for (const std::string& detto : detti) {
+            EXPECT_NE(caricato.Motivo().find(detto), std::string::npos)
+                << testo << " → " << caricato.Motivo();
+        }
+    }
+}

@@ -107,6 +107,14 @@ TEST(FileParametri, FileIlleggibiliOSenzaModello) {
     EXPECT_EQ(Uscita({"resistenza", "--file", (cartella / "manca.ntc").string(), "25"}, STATO_DATI),
               "");
     EXPECT_EQ(Uscita({"resistenza", "--file", vuoto, "--r0", "1", "25"}, STATO_USO), "");
+    // A file that names a model it does not hold is not taken for its [NTC] Beta.
+    const std::string rotto = (cartella / "rotto.ntc").string();
+    ScriviFile(rotto, "[NTC]\nR0=10000\nB=3950\n[Modello]\nTipo=steinhart-hart\n"
+                      "[Steinhart-Hart]\nA=abc\nB=0.0002\nC=\n");
+    const Esecuzione letto = Esegui({"resistenza", "--file", rotto, "25"});
+    EXPECT_EQ(letto.stato, STATO_DATI);
+    EXPECT_EQ(letto.uscita, "");
+    EXPECT_NE(letto.errori.find("A=abc"), std::string::npos) << letto.errori;
     // A save that fails is a failed command: no coefficients, and no file.
     const std::string altrove = (cartella / "manca" / "sonda.ntc").string();
     EXPECT_EQ(Uscita({"adatta", "--modello", "beta", "--punti", "25:10000", "85:1452", "--salva",
