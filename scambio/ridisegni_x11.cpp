@@ -8,7 +8,7 @@ RidisegniX11::RidisegniX11(Display* d, Window finestra) : d_(d) {
     int baseErrori = 0;
     if (XDamageQueryExtension(d_, &baseEventi_, &baseErrori) != 0) {
         // One event each time the window goes from untouched to repainted; Dimentica and every
-        // event seen make it untouched again.
+        // event waited for make it untouched again.
         danno_ = XDamageCreate(d_, finestra, XDamageReportNonEmpty);
         XSync(d_, False);
     }
@@ -22,12 +22,13 @@ RidisegniX11::~RidisegniX11() {
 }
 
 void RidisegniX11::Dimentica() {
+    // An event tells how many of our requests the server had handled when it was sent, so
+    // the events still on the way from before the subtraction can be told apart later. None
+    // is thrown away here: one sent after the subtraction is the only one that will come
+    // until the next subtraction, whatever is drawn meanwhile.
+    primaValida_ = NextRequest(d_);
     XDamageSubtract(d_, danno_, None, None);
-    // Every event about repaints before the subtraction is in the queue after the round trip.
-    XSync(d_, False);
-    XEvent evento;
-    while (XCheckTypedEvent(d_, baseEventi_ + XDamageNotify, &evento) != 0) {
-    }
+    XFlush(d_);
 }
 
 bool RidisegniX11::Attendi(Scadenza scadenza) {
@@ -37,9 +38,9 @@ bool RidisegniX11::Attendi(Scadenza scadenza) {
             XEvent evento;
             XNextEvent(d_, &evento);
             if (evento.type == baseEventi_ + XDamageNotify &&
-                reinterpret_cast<const XDamageNotifyEvent&>(evento).damage == danno_) {
-                XDamageSubtract(d_, danno_, None, None);
-                XFlush(d_);
+                reinterpret_cast<const XDamageNotifyEvent&>(evento).damage == danno_ &&
+                evento.xany.serial >= primaValida_) {
+                Dimentica();
                 return true;
             }
         }

@@ -33,4 +33,7 @@ private:
     Display* d_;
     int baseEventi_ = 0;
     Damage danno_ = 0;
+    // The number of our first request after the last subtraction: an event sent before the
+    // server handled it reports a repaint already forgotten.
+    unsigned long primaValida_ = 0;
 };
