@@ -42,6 +42,7 @@ void Righe(long righe) {
 void Ridisegna(benchmark::State& stato, std::vector<GraficoCurva*> grafici) {
     Righe(stato.range(0));
     std::vector<QImage> immagini;
+    immagini.reserve(grafici.size());
     for (const GraficoCurva* grafico : grafici) {
         immagini.emplace_back(grafico->size(), QImage::Format_RGB32);
     }

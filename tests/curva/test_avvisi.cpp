@@ -11,7 +11,7 @@ namespace {
 using F = FinestraCurva;
 
 QString Scrivi(const QTemporaryDir& cartella, const QString& nome, const QByteArray& contenuto) {
-    const QString percorso = cartella.filePath(nome);
+    QString percorso = cartella.filePath(nome);
     QFile file(percorso);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(contenuto);
