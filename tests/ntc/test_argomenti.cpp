@@ -81,7 +81,7 @@ TEST(ParolaVicina, NearEnoughForItsLengthOrTheOnlyOneItBegins) {
         {"temperatur", "temperatura"}, {"Tabella", "tabella"},
         {"tabela", "tabella"},         {"btea", "beta"},
         {"resistance", "resistenza"},  {"temp", "temperatura"},
-        {"tol-r2", "tol-r25"},
+        {"tol-r2", "tol-r25"},         {"ada", "adatta"},
     };
     for (const auto& [parola, attesa] : casi) {
         EXPECT_EQ(ParolaVicina(parola, NOTE).value_or("(nessuna)"), attesa) << parola;
