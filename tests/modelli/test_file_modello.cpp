@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -91,4 +92,8 @@ TEST(FileModello, UnModelloSenzaR25NonSiSalva) {
     // 1/T = -1 has no temperature: no R25 for the calculator.
     EXPECT_FALSE(SalvaModello(file, ParametriSteinhartHart{-1, 0, 0}));
     EXPECT_EQ(LeggiFile(file), "; mio\n");
+}
+
+TEST(RegistroModelli, UnCoefficienteInfinitoNonFaUnModello) {
+    EXPECT_EQ(VerificaParametri(ParametriBeta{HUGE_VAL, 3950, 25}), "R0 non è un numero finito");
 }
