@@ -94,6 +94,10 @@ TEST(FileModello, UnModelloSenzaR25NonSiSalva) {
     EXPECT_EQ(LeggiFile(file), "; mio\n");
 }
 
-TEST(RegistroModelli, UnCoefficienteInfinitoNonFaUnModello) {
+TEST(RegistroModelli, CoefficientiCheNonFannoUnModello) {
     EXPECT_EQ(VerificaParametri(ParametriBeta{HUGE_VAL, 3950, 25}), "R0 non è un numero finito");
+    EXPECT_EQ(VerificaParametri(ParametriBeta{10000, 0, 25}), "B deve essere positivo");
+    ParametriEsteso senzaRrif = ESTESO;
+    senzaRrif.Rrif = 0;
+    EXPECT_EQ(VerificaParametri(senzaRrif), "Rrif deve essere positivo");
 }
