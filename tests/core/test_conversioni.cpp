@@ -31,14 +31,16 @@ TEST(CalcolaOhm, ModelloESentinelle) {
     }
 }
 
-// Beyond the pole of the formula (R = 0.001) the result would lie below absolute zero.
+// Beyond the pole of the formula (R = 0.001; -273.58 °C for B = 1) the result would lie below
+// absolute zero; at the pole itself (1/T = 0 exactly) it would be infinite.
 TEST(CalcolaTemperatura, ModelloESentinelle) {
     for (const auto& [p, r, atteso] :
          {Caso{SENSORE, 10000, 25}, Caso{SENSORE, 697.5197729861881, 100},
           Caso{SENSORE, 0, ERRORE_CALCOLO}, Caso{SENSORE, NAN, ERRORE_CALCOLO},
           Caso{{0, 0}, 1000, ERRORE_R0}, Caso{{10000, 0}, 1000, ERRORE_B},
           Caso{{1e-10, 3950}, 1e308, ERRORE_CALCOLO}, Caso{SENSORE, 0.001, ERRORE_CALCOLO},
-          Caso{B_NEGATIVO, 1e10, ERRORE_B}}) {
+          Caso{B_NEGATIVO, 1e10, ERRORE_B}, Caso{{10000, 1}, 1000, ERRORE_CALCOLO},
+          Caso{{1, 298.15}, std::exp(-1.0), ERRORE_CALCOLO}}) {
         EXPECT_NEAR(CalcolaTemperatura(p, r), atteso, 1e-9) << p.R0 << ' ' << p.B << ' ' << r;
     }
 }

@@ -6,64 +6,56 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
 
 using std::filesystem::path;
 
+// Each dialog in turn: save or open, the user's answer (none: cancelled), the path given
+// back and the name the dialog proposed, the last one chosen or "NoName" for a save.
 TEST(Dialoghi, ImpostazioniAnnulloUltimoNomeEstensione) {
     SceltaFileFinta scelta;
     DialogoComune dialogo{scelta};
-    scelta.risposte = {std::nullopt,        QString("/dati/prova"), std::nullopt,
-                       QString("/a/b.txt"), QString("/dati.v/c"),   std::nullopt};
-    EXPECT_TRUE(DialogoApri(dialogo).empty());
-    EXPECT_EQ(DialogoSalva(dialogo), path("/dati/prova.ntc"));
-    EXPECT_TRUE(DialogoApri(dialogo).empty());
-    EXPECT_EQ(DialogoApri(dialogo), path("/a/b.txt"));
-    EXPECT_EQ(DialogoApri(dialogo), path("/dati.v/c.ntc"));
-    EXPECT_TRUE(DialogoSalva(dialogo).empty());
-    EXPECT_EQ(scelta.nomiProposti, (std::vector<QString>{"", "NoName", "/dati/prova.ntc",
-                                                         "/dati/prova.ntc", "/a/b.txt", "NoName"}));
-    ASSERT_EQ(scelta.viste.size(), 6U);
-    EXPECT_EQ(scelta.viste[0].tipo, TipoScelta::Apri);
-    EXPECT_EQ(scelta.viste[1].tipo, TipoScelta::Salva);
-    for (const ImpostazioniScelta& vista : scelta.viste) {
-        const bool salva = vista.tipo == TipoScelta::Salva;
+    const std::tuple<bool, std::optional<QString>, path, QString> passi[] = {
+        {false, std::nullopt, {}, ""},
+        {true, "/dati/prova", "/dati/prova.ntc", "NoName"},
+        {false, std::nullopt, {}, "/dati/prova.ntc"},
+        {false, "/a/b.txt", "/a/b.txt", "/dati/prova.ntc"},
+        {false, "/dati.v/c", "/dati.v/c.ntc", "/a/b.txt"},
+        {true, std::nullopt, {}, "NoName"}};
+    for (const auto& [salva, risposta, atteso, proposto] : passi) {
+        scelta.risposte = {risposta};
+        EXPECT_EQ(salva ? DialogoSalva(dialogo) : DialogoApri(dialogo), atteso);
+        const ImpostazioniScelta& vista = scelta.viste.back();
+        EXPECT_EQ(scelta.nomiProposti.back(), proposto);
         EXPECT_EQ(vista.titolo, salva ? "Salva parametri NTC con nome" : "Carica parametri NTC");
-        EXPECT_EQ(vista.estensionePredefinita, "ntc");
-        EXPECT_EQ(vista.filtro, "NTC (*.ntc)");
+        EXPECT_EQ(vista.tipo, salva ? TipoScelta::Salva : TipoScelta::Apri);
+        EXPECT_EQ(vista.estensionePredefinita + " " + vista.filtro, "ntc NTC (*.ntc)");
         EXPECT_EQ(vista.cartellaIniziale, QCoreApplication::applicationDirPath());
     }
 }
 
-TEST(ScegliCartellaIniziale, ProgrammaSeScrivibilePoiDocumentiPoiCasa) {
+// The program's folder if it may be written and is no system folder (root may write where
+// programs are installed), then the documents, then home.
+TEST(ScegliCartellaIniziale, ProgrammaPoiDocumentiPoiCasaMaiUnaCartellaDiSistema) {
     QTemporaryDir base;
-    QString installato = base.filePath("installato");
-    QDir().mkpath(installato);
-    QFile::setPermissions(installato, QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(installato).isWritable()) {
-        installato = "/proc/sys"; // root may write anywhere but on a read-only mount
-        if (QFileInfo(installato).isWritable()) {
+    QString chiusa = base.filePath("installato");
+    QDir().mkpath(chiusa);
+    QFile::setPermissions(chiusa, QFile::ReadOwner | QFile::ExeOwner);
+    if (QFileInfo(chiusa).isWritable()) {
+        chiusa = "/proc/sys"; // root may write anywhere but on a read-only mount
+        if (QFileInfo(chiusa).isWritable()) {
             GTEST_SKIP() << "nessuna cartella è chiusa a questo utente";
         }
     }
-    EXPECT_EQ(ScegliCartellaIniziale(base.path(), "/manca", "casa"), base.path());
-    EXPECT_EQ(ScegliCartellaIniziale(installato, base.path(), "casa"), base.path());
-    EXPECT_EQ(ScegliCartellaIniziale("/manca", base.path(), "casa"), base.path());
-    EXPECT_EQ(ScegliCartellaIniziale(installato, "/manca", "casa"), "casa");
-}
-
-// Root may write where programs are installed; the dialogs still start in the documents.
-TEST(ScegliCartellaIniziale, MaiInUnaCartellaDiSistema) {
-    QTemporaryDir documenti;
-    for (const char* sistema : {"/usr/bin", "/bin", "/usr/local/bin", "/opt", "/sbin", "/lib"}) {
-        if (QFileInfo(sistema).isDir()) {
-            EXPECT_EQ(ScegliCartellaIniziale(sistema, documenti.path(), "casa"), documenti.path())
-                << sistema;
-        }
+    const std::tuple<QString, QString, QString> casi[] = {
+        {base.path(), "/manca", base.path()},   {chiusa, base.path(), base.path()},
+        {"/manca", base.path(), base.path()},   {chiusa, "/manca", "casa"},
+        {"/usr/bin", base.path(), base.path()}, {"/opt", base.path(), base.path()},
+        {"/lib", base.path(), base.path()}};
+    for (const auto& [programma, documenti, attesa] : casi) {
+        EXPECT_EQ(ScegliCartellaIniziale(programma, documenti, "casa"), attesa)
+            << programma.toStdString();
     }
-    EXPECT_EQ(ScegliCartellaIniziale(documenti.path(), "/manca", "casa"), documenti.path());
 }
 
 } // namespace

@@ -99,24 +99,6 @@ TEST_F(FinestraAbout, TitoloMisuraTestiEIndirizzo) {
     EXPECT_EQ(Controllo<QLabel>("lblProductName")->text(), QStringLiteral("Brevanto"));
     EXPECT_FALSE(Controllo<QLabel>("Lab_copy")->text().isEmpty());
 
-    const QColor blu(0, 0, 128);
-    const std::tuple<const char*, QColor, qreal, bool> caratteri[] = {
-        {"lblProductName", Qt::white, 24, true},
-        {"lblVersion", Qt::white, 8.25, true},
-        {"Lab_copy", blu, 9.75, true},
-        {"Lab_Warning", blu, 8.25, false},
-        {"Lab_EMail", blu, 8.25, false}};
-    for (const auto& [nome, colore, punti, grassetto] : caratteri) {
-        SCOPED_TRACE(nome);
-        const auto* etichetta = Controllo<QLabel>(nome);
-        EXPECT_EQ(etichetta->palette().color(QPalette::WindowText), colore);
-        EXPECT_EQ(etichetta->font().family(), QStringLiteral("Arial"));
-        EXPECT_DOUBLE_EQ(etichetta->font().pointSizeF(), punti);
-        EXPECT_EQ(etichetta->font().bold(), grassetto);
-    }
-    EXPECT_EQ(Controllo("Line1_0")->palette().color(QPalette::Window), QColor(128, 128, 128));
-    EXPECT_EQ(Controllo("Line1_1")->palette().color(QPalette::Window), QColor(Qt::white));
-
     auto* indirizzo = Controllo<QLabel>("Lab_EMail");
     EXPECT_EQ(indirizzo->text(), QStringLiteral(EMAIL_ATTESA));
     EXPECT_EQ(indirizzo->geometry(), QRect(QPoint(8, 200), indirizzo->sizeHint()));

@@ -5,6 +5,7 @@
 #include "modelli/adatta_esteso_diretto.h"
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/beta_tra.h"
+#include "modelli/punti.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,12 @@ TEST(AdattaSteinhartHart, IPesiEscludonoUnPuntoFuoriCurva) {
     EXPECT_FALSE(AdattaSteinhartHartMinimiQuadrati(punti, pochi).Riuscito());
     pesi[5] = -1;
     EXPECT_FALSE(AdattaSteinhartHartMinimiQuadrati(punti, pesi).Riuscito());
+}
+
+TEST(ControllaPunti, NeServonoAlmenoQuantiIlModelloHaCoefficienti) {
+    const std::vector<PuntoRT> tre{{0, 30000}, {25, 10000}, {50, 4000}};
+    EXPECT_EQ(ControllaPunti(tre, {}, 4), "servono almeno 4 punti");
+    EXPECT_EQ(ControllaPunti(tre, {}, 3), "");
 }
 
 TEST(AdattaSteinhartHart, CNegativoAvvisaEProponeIlBeta) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -123,4 +124,12 @@ TEST(FileModello, IlMotivoNominaIlValoreSbagliato) {
                 << testo << " → " << caricato.Motivo();
         }
     }
+}
+
+TEST(RegistroModelli, CoefficientiCheNonFannoUnModello) {
+    EXPECT_EQ(VerificaParametri(ParametriBeta{HUGE_VAL, 3950, 25}), "R0 non è un numero finito");
+    EXPECT_EQ(VerificaParametri(ParametriBeta{10000, 0, 25}), "B deve essere positivo");
+    ParametriEsteso senzaRrif = ESTESO;
+    senzaRrif.Rrif = 0;
+    EXPECT_EQ(VerificaParametri(senzaRrif), "Rrif deve essere positivo");
 }

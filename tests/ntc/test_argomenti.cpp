@@ -18,11 +18,11 @@ Argomenti Dividi(std::vector<std::string_view> parole) {
 }
 
 TEST(DividiArgomenti, NegativeNumbersAreValuesNeverOptions) {
-    const Argomenti a = Dividi({"-40", "--r0", "-1e3", "--punti", "-40:336000", "-.5:1", "-7"});
+    const Argomenti a = Dividi({"-9", "--r0", "-1e3", "--punti", "-40:336000", "-.5:1", "-7"});
     EXPECT_EQ(a.Valori("r0"), std::vector<std::string>{"-1e3"});
     // A many-valued option takes the negative values after it too.
     EXPECT_EQ(a.Valori("punti"), (std::vector<std::string>{"-40:336000", "-.5:1", "-7"}));
-    EXPECT_EQ(a.valori, std::vector<std::string>{"-40"});
+    EXPECT_EQ(a.valori, std::vector<std::string>{"-9"});
 }
 
 TEST(DividiArgomenti, EqualsFormDoubleDashAndTheLastOccurrence) {
@@ -81,7 +81,7 @@ TEST(ParolaVicina, NearEnoughForItsLengthOrTheOnlyOneItBegins) {
         {"temperatur", "temperatura"}, {"Tabella", "tabella"},
         {"tabela", "tabella"},         {"btea", "beta"},
         {"resistance", "resistenza"},  {"temp", "temperatura"},
-        {"tol-r2", "tol-r25"},
+        {"tol-r2", "tol-r25"},         {"ada", "adatta"},
     };
     for (const auto& [parola, attesa] : casi) {
         EXPECT_EQ(ParolaVicina(parola, NOTE).value_or("(nessuna)"), attesa) << parola;

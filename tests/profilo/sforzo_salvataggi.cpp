@@ -16,7 +16,8 @@
 //       ones the next load or save set right; older, loads that gave a save older than the
 //       last one that completed; undone, later saves undone; stays, files still half done
 //       after a load; failed, saves that reported failure; shape, owner, permissions,
-//       links or attribute changed; left, files of the saves left after the last save.
+//       links or attribute changed, or a load that added or removed a file; left, files of
+//       the saves left after the last save.
 //
 // Prints what it counted; exits with 1 when any save failed or anything was undone. The
 // folder defaults to the system's temporary folder; give /dev/shm for tmpfs.
@@ -229,7 +230,7 @@ struct Misura {
     long annullati = 0;  // a later save was undone
     long nonRimessi = 0; // still neither after a load
     long falliti = 0;    // saves that reported failure
-    long alterati = 0;   // owner, permissions, links or attribute changed
+    long alterati = 0;   // owner, permissions, links, attribute or the folder's files changed
     long avanzi = 0;     // files of the save left beside it after the next save
 };
 
@@ -285,6 +286,10 @@ long UltimoRiportato(int tubo, Misura& misura) {
         }
     }
     return ultimo;
+}
+
+long Elementi(const fs::path& cartella) {
+    return static_cast<long>(std::distance(fs::directory_iterator(cartella), {}));
 }
 
 long Avanzi(const fs::path& cartella, std::string_view suffisso = "") {
@@ -375,7 +380,9 @@ Misura UccidiSuUnPercorso(const Scenario& scenario, int quante, const fs::path& 
             misura.rimessi += strappato && rimasto ? 1 : 0;
             giro = dopo + 1;
         } else {
+            const long elementiPrima = Elementi(banco.cartella);
             const auto r0 = LeggiFileProfilo(banco.file).profilo.Valore("NTC", "R0");
+            misura.alterati += Elementi(banco.cartella) == elementiPrima ? 0 : 1;
             const bool assente = nuovo && !fs::exists(banco.file);
             const bool atteso =
                 assente ? !r0.has_value()

@@ -78,11 +78,14 @@ TEST(CodaRipristino, AltriFileEAltriByteNonHannoCoda) {
 // The closing line is written in one write that a kill cannot split: it never crosses a
 // page. And no tail takes a file of the largest size beyond what is read back.
 TEST(CodaRipristino, LaChiusuraStaInUnaPagina) {
-    for (std::size_t vecchi = 0; vecchi < 9000; vecchi += 37) {
-        const CodaRipristino coda =
-            ComponiCoda(IDENTITA, std::string(vecchi, 'v'), std::string(vecchi / 2, 'n'));
-        const std::size_t inizio = vecchi + coda.corpo.size();
-        EXPECT_LE(inizio % 4096 + coda.chiusura.size(), 4096U) << vecchi;
+    // New data one byte longer each time: the closing line starts at every place in a page.
+    for (const std::size_t vecchi : {100, 3000}) {
+        for (std::size_t nuovi = 0; nuovi < 4500; ++nuovi) {
+            const CodaRipristino coda =
+                ComponiCoda(IDENTITA, std::string(vecchi, 'v'), std::string(nuovi, 'n'));
+            const std::size_t inizio = vecchi + coda.corpo.size();
+            ASSERT_LE(inizio % 4096 + coda.chiusura.size(), 4096U) << vecchi << " " << nuovi;
+        }
     }
     constexpr std::size_t MIB = std::size_t{1} << 20U;
     const CodaRipristino coda = ComponiCoda(IDENTITA, std::string(MIB, 'v'), std::string(MIB, 'n'));

@@ -29,6 +29,7 @@ TEST(Profilo, RegoleDiLettura) {
     const std::vector<std::tuple<std::string, std::string, std::string>> casi = {
         {"  [ ntc ]  \n \t r0   =   12  \nb=\n", "12", ""},
         {"[NTC]\nR0=' 1 '\nB=\"12'\n", " 1 ", "\"12'"},
+        {"[NTC]\nR0=\"\nB='\n", "\"", "'"},
         {"[NTC]\n;R0=0\nR0\nR0=a=b\nR0=2\n  ; B=4\n[NTC]\nB=3\n", "a=b", "-"},
         {"\xEF\xBB\xBF[NTC]\rR0=5\rB=6", "5", "6"},
         {"R0=1\n[A]\r\nB=1\n[NTC]\rR0=7\nB=8\r\n", "7", "8"},
@@ -48,6 +49,8 @@ TEST(Profilo, RegoleDiLettura) {
         EXPECT_EQ(Valore(byte, "R0"), r0) << byte.substr(0, 40);
         EXPECT_EQ(Valore(byte, "B"), b) << byte.substr(0, 40);
     }
+    // Names compare without case, all of A to Z.
+    EXPECT_EQ(Profilo("[az]\nZA=1\n").Valore("AZ", "za"), "1");
 }
 
 TEST(ImpostaVociProfilo, RigheScritteConLaFineRigaDelFileIlRestoIntatto) {
@@ -113,8 +116,14 @@ TEST(CodificaTesto, Utf16TornaComEraConLeNuoveRighe) {
                   Utf16("; c", little) + riga +
                       Utf16("[NTC]\r\nR0=10000\r\nB=3950\r\n", little).substr(2) + "\x7F");
     }
-    // An 8-bit value cannot go into a UTF-16 file.
+    // A high surrogate before U+E000 stays alone.
+    const std::string alto = "\xFF\xFE\x00\xD8\x00\xE0"s;
+    EXPECT_EQ(CodificaTesto(DecodificaTesto(alto)), alto);
+    // An 8-bit value, or UTF-8 beyond U+10FFFF, cannot go into a UTF-16 file.
     EXPECT_FALSE(CodificaTesto({Codifica::Utf16LE, "R0=\xFF", ""}));
+    EXPECT_FALSE(CodificaTesto({Codifica::Utf16LE, "\xF4\x90\x80\x80", ""}));
+    EXPECT_EQ(CodificaTesto({Codifica::Utf16BE, "\xF4\x8F\xBF\xBF", ""}),
+              "\xFE\xFF\xDB\xFF\xDF\xFF");
     EXPECT_EQ(CodificaTesto({Codifica::Byte, "R0=\xFF", ""}), "R0=\xFF");
 }
 
