@@ -3,6 +3,7 @@
 #include "calcoli/intestazione.h"
 #include "calcoli/scrittura_testi.h"
 #include "calcoli/versione.h"
+#include "core/kelvin.h"
 
 #include <array>
 #include <charconv>
@@ -14,7 +15,6 @@ namespace {
 // Marlin oversamples each reading 16 times and keeps a table's counts as whole raw values.
 constexpr double SOVRACAMPIONAMENTO = 16;
 constexpr int DECIMALI_CONTEGGI = 2;
-constexpr double T_R25 = 25;
 
 // A setting as Marlin reads it: into a float, and without an exponent, since its G-code
 // parser stops a number at an "E". The shortest such text that reads back to the same float.

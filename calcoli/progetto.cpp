@@ -1,16 +1,15 @@
 #include "calcoli/progetto.h"
 
 #include "calcoli/scrittura_testi.h"
+#include "core/kelvin.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double PERCENTO = 100;
 constexpr double MILLIWATT_PER_WATT = 1000;
 constexpr double MEZZO_LSB = 0.5;
-constexpr double T_R25 = 25;
 // Where series resistors are sought: far beyond what is made (1 Ω … 100 MΩ), and a bound on
 // the decades (so the values) a design tries, and on their doubles.
 constexpr double R_MINIMA = 1e-3;

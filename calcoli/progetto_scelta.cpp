@@ -1,6 +1,7 @@
 // Choosing the series resistor: every preferred value over the span, ranked, and the
 // continuous optimum they are measured against.
 #include "calcoli/progetto.h"
+#include "calcoli/scrittura_testi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,6 @@ constexpr double CAMPIONI_PER_DECADE = 100;
 // The search stops when the bracket is this narrow in ln Rs: Rs to ten digits.
 constexpr double TOLLERANZA_LN = 1e-10;
 constexpr double PASSO_PARABOLA = 1e-4;
-constexpr double PERCENTO = 100;
 
 bool Migliore(const FigureResistenza& a, const FigureResistenza& b) {
     return a.criterio < b.criterio || (a.criterio == b.criterio && a.rSerie < b.rSerie);

@@ -14,6 +14,9 @@ struct FormaNumeri {
     int cifre = 0;
     bool virgola = false;
 };
+// Fractions written as percentages: tolerances, losses, α in %/K.
+inline constexpr double PERCENTO = 100;
+
 // The most significant digits a double holds.
 inline constexpr int CIFRE_MASSIME = 17;
 

@@ -5,6 +5,11 @@
 
 // Shared digit work of the number-text rules; not part of the core's interface.
 
+// An ASCII digit: the number texts take no other digits, whatever the locale.
+inline bool CifraAscii(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The magnitude of a finite, non-zero double rounded to 15 significant digits, ties to
 // even: value = cifre[0].cifre[1..] × 10^esponente, trailing zeros removed.
 struct QuindiciCifre {

@@ -18,17 +18,14 @@ double SentinellaPer(const ParametriNTC& p) {
     return ERRORE_CALCOLO;
 }
 
-// The calculator's R0 is the resistance at 25 °C.
-constexpr double T0 = 25;
-
 } // namespace
 
 double CalcolaOhm(const ParametriNTC& p, double t) {
-    return ResistenzaBeta(p.R0, p.B, T0, t).value_or(SentinellaPer(p));
+    return ResistenzaBeta(p.R0, p.B, T_R25, t).value_or(SentinellaPer(p));
 }
 
 double CalcolaTemperatura(const ParametriNTC& p, double r) {
-    return TemperaturaBeta(p.R0, p.B, T0, r).value_or(SentinellaPer(p));
+    return TemperaturaBeta(p.R0, p.B, T_R25, r).value_or(SentinellaPer(p));
 }
 
 double ConvertiTemperatura(double t, std::string_view unita) {

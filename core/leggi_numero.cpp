@@ -5,10 +5,6 @@
 
 namespace {
 
-bool Cifra(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool Ignorato(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
@@ -32,14 +28,14 @@ std::optional<double> LeggiNumero(std::string_view testo) {
         ++i;
     }
     const size_t inizioIntera = i;
-    while (i < t.size() && Cifra(t[i])) {
+    while (i < t.size() && CifraAscii(t[i])) {
         ++i;
     }
     const std::string_view intera = t.substr(inizioIntera, i - inizioIntera);
     std::string_view frazione;
     if (i < t.size() && t[i] == '.') {
         const size_t inizio = ++i;
-        while (i < t.size() && Cifra(t[i])) {
+        while (i < t.size() && CifraAscii(t[i])) {
             ++i;
         }
         frazione = t.substr(inizio, i - inizio);
@@ -58,7 +54,7 @@ std::optional<double> LeggiNumero(std::string_view testo) {
             ++j;
         }
         const size_t inizio = j;
-        while (j < t.size() && Cifra(t[j])) {
+        while (j < t.size() && CifraAscii(t[j])) {
             ++j;
         }
         esponente = t.substr(inizio, j - inizio);

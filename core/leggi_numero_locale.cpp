@@ -3,10 +3,6 @@
 
 namespace {
 
-bool Cifra(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool IniziaCon(std::string_view testo, size_t da, std::string_view parola) {
     return !parola.empty() && testo.substr(da).starts_with(parola);
 }
@@ -27,7 +23,7 @@ std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view t, const Re
     // Grouping characters are skipped anywhere after the first integer digit.
     std::string& intera = numero.intera;
     while (i < t.size()) {
-        if (Cifra(t[i])) {
+        if (CifraAscii(t[i])) {
             intera.push_back(t[i]);
             ++i;
         } else if (!intera.empty() && !IniziaCon(t, i, regione.decimale) &&
@@ -40,7 +36,7 @@ std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view t, const Re
     if (IniziaCon(t, i, regione.decimale)) {
         i += regione.decimale.size();
         const size_t inizio = i;
-        while (i < t.size() && Cifra(t[i])) {
+        while (i < t.size() && CifraAscii(t[i])) {
             ++i;
         }
         numero.frazione = t.substr(inizio, i - inizio);
@@ -56,7 +52,7 @@ std::optional<NumeroScomposto> ScomponiNumeroLocale(std::string_view t, const Re
             ++i;
         }
         const size_t inizio = i;
-        while (i < t.size() && Cifra(t[i])) {
+        while (i < t.size() && CifraAscii(t[i])) {
             ++i;
         }
         numero.esponente = t.substr(inizio, i - inizio);

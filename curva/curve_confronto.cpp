@@ -19,11 +19,11 @@ const std::array<QColor, 8> TAVOLOZZA{QColor(0xd5, 0x5e, 0x00), QColor(0x00, 0x9
                                       QColor(0x56, 0xb4, 0xe9), QColor(0x80, 0x80, 0x00),
                                       QColor(0x60, 0x60, 0x60), QColor(0xa0, 0xa0, 0xa0)};
 
-constexpr int LATO_CAMPIONE = 12;
+constexpr int LATO_CAMPIONE_ELENCO = 12;
 constexpr int RIGHE_VISIBILI = 4;
 
 QIcon Campione(const QColor& colore) {
-    QPixmap campione(LATO_CAMPIONE, LATO_CAMPIONE);
+    QPixmap campione(LATO_CAMPIONE_ELENCO, LATO_CAMPIONE_ELENCO);
     campione.fill(colore);
     return QIcon(campione);
 }
@@ -37,7 +37,7 @@ PannelloConfronto::PannelloConfronto(QWidget* genitore)
     : QGroupBox(tr("Curve a confronto"), genitore), lstCurve_(new QListWidget(this)) {
     lstCurve_->setAccessibleName(tr("Curve a confronto"));
     lstCurve_->setMaximumHeight(lstCurve_->fontMetrics().height() * RIGHE_VISIBILI +
-                                2 * lstCurve_->frameWidth() + LATO_CAMPIONE);
+                                2 * lstCurve_->frameWidth() + LATO_CAMPIONE_ELENCO);
     lstCurve_->installEventFilter(this);
     auto* btnModello = new QPushButton(tr("Aggiungi il modello"), this);
     btnModello->setToolTip(tr("Aggiunge il modello dei campi come curva fissa (Ctrl+D)"));

@@ -1,3 +1,4 @@
+#include "calcoli/scrittura_testi.h"
 #include "curva/campi_regione.h"
 #include "curva/curve_confronto.h"
 #include "curva/descrizione_modello.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr double PERCENTO = 100;
 constexpr int CIFRE_LETTURA = 6;
 
 using Serie = GraficoCurva::Serie;

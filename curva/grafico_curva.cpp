@@ -1,6 +1,7 @@
 #include "curva/grafico_curva.h"
 
 #include "curva/campi_regione.h"
+#include "curva/stile_grafici.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,10 +36,8 @@ constexpr double ZOOM_PER_SCATTO = 0.8;
 constexpr double GRADI_PER_SCATTO = 120;
 // A view narrower than this share of the data's has no more to show.
 constexpr double ZOOM_MASSIMO = 1e-7;
-constexpr double RIEMPIMENTO_Y = 0.05;
 constexpr int CIFRE_LOG_MINIME = 3;
 
-const QColor COLORE_GRIGLIA(0xd8, 0xd8, 0xd8);
 const QColor COLORE_FASCIA(0xf0, 0xa0, 0x30, 0x60);
 const QColor COLORE_CURSORE(0xc0, 0x20, 0x20);
 const QColor FONDO_LEGENDA(0xff, 0xff, 0xff, 0xe0);

@@ -1,6 +1,7 @@
 #include "curva/grafico_progetto.h"
 
 #include "curva/campi_regione.h"
+#include "curva/stile_grafici.h"
 #include "curva/tacche.h"
 
 #include <QPainter>
@@ -12,19 +13,16 @@
 namespace {
 
 constexpr double MARGINE_SINISTRO = 64;
-constexpr double MARGINE_DESTRO = 12;
+constexpr double MARGINE_DESTRO_PROGETTO = 12;
 constexpr double MARGINE_ALTO = 22;
 constexpr double MARGINE_BASSO = 34;
 constexpr double SPAZIO_LEGENDA = 10;
-constexpr double LATO_CAMPIONE = 10;
+constexpr double LATO_CAMPIONE_LEGENDA = 10;
 // About one label per so many pixels, so that a narrow plot's labels do not run together.
 constexpr double PIXEL_PER_TACCA_X = 45;
 constexpr double PIXEL_PER_TACCA_Y = 30;
 constexpr int OPACITA_LEGENDA = 0xd0;
-constexpr double RIEMPIMENTO_Y = 0.05;
 constexpr int OPACITA_STRATI = 0xb0;
-
-const QColor COLORE_GRIGLIA(0xd8, 0xd8, 0xd8);
 
 struct Scala {
     Estremi x;
@@ -73,11 +71,11 @@ void GraficoProgetto::Disegna(QPainter& pittore, QSize dimensione) const {
             break;
         }
         for (const Serie& serie : *gruppo) {
-            legenda = std::max(legenda, metriche.horizontalAdvance(serie.nome) + LATO_CAMPIONE +
-                                            2 * SPAZIO_LEGENDA);
+            legenda = std::max(legenda, metriche.horizontalAdvance(serie.nome) +
+                                            LATO_CAMPIONE_LEGENDA + 2 * SPAZIO_LEGENDA);
         }
     }
-    const double larghezza = dimensione.width() - MARGINE_SINISTRO - MARGINE_DESTRO;
+    const double larghezza = dimensione.width() - MARGINE_SINISTRO - MARGINE_DESTRO_PROGETTO;
     // Beside the plot while that leaves it twice the legend's width, else over its top left.
     const bool legendaAccanto = larghezza - legenda >= 2 * legenda;
     Scala scala;
@@ -190,8 +188,8 @@ void GraficoProgetto::Disegna(QPainter& pittore, QSize dimensione) const {
                          QColor(255, 255, 255, OPACITA_LEGENDA));
     }
     const auto voce = [&](const Serie& serie, bool area) {
-        const QRectF campione(x, y + (metriche.height() - LATO_CAMPIONE) / 2, LATO_CAMPIONE,
-                              LATO_CAMPIONE);
+        const QRectF campione(x, y + (metriche.height() - LATO_CAMPIONE_LEGENDA) / 2,
+                              LATO_CAMPIONE_LEGENDA, LATO_CAMPIONE_LEGENDA);
         if (area) {
             pittore.fillRect(campione, serie.colore);
         } else {
@@ -200,7 +198,7 @@ void GraficoProgetto::Disegna(QPainter& pittore, QSize dimensione) const {
                              QPointF(campione.right(), campione.center().y()));
         }
         pittore.setPen(Qt::black);
-        pittore.drawText(QPointF(x + LATO_CAMPIONE + 4, y + metriche.ascent()), serie.nome);
+        pittore.drawText(QPointF(x + LATO_CAMPIONE_LEGENDA + 4, y + metriche.ascent()), serie.nome);
         y += metriche.height() + 2;
     };
     for (std::size_t s = strati_.size(); s-- > 0;) {

@@ -8,7 +8,7 @@
 namespace {
 
 // The columns, in the order of COLONNE_CANDIDATI.
-const std::array<const char*, COLONNE_CANDIDATI.size()> INTESTAZIONI{
+const std::array<const char*, COLONNE_CANDIDATI.size()> INTESTAZIONI_CANDIDATI{
     QT_TRANSLATE_NOOP("ModelloCandidati", "Posto"),
     QT_TRANSLATE_NOOP("ModelloCandidati", "R serie (Ω)"),
     QT_TRANSLATE_NOOP("ModelloCandidati", "Criterio"),
@@ -60,7 +60,7 @@ int ModelloCandidati::rowCount(const QModelIndex& genitore) const {
 }
 
 int ModelloCandidati::columnCount(const QModelIndex& genitore) const {
-    return genitore.isValid() ? 0 : static_cast<int>(INTESTAZIONI.size());
+    return genitore.isValid() ? 0 : static_cast<int>(INTESTAZIONI_CANDIDATI.size());
 }
 
 QString ModelloCandidati::Cella(int riga, int colonna) const {
@@ -85,7 +85,7 @@ QVariant ModelloCandidati::headerData(int sezione, Qt::Orientation orientamento,
     if (ruolo != Qt::DisplayRole || orientamento != Qt::Horizontal) {
         return {};
     }
-    return tr(INTESTAZIONI.at(static_cast<std::size_t>(sezione)));
+    return tr(INTESTAZIONI_CANDIDATI.at(static_cast<std::size_t>(sezione)));
 }
 
 QString ModelloCandidati::TestoSeparatoDaTabulazioni() const {

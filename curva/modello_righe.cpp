@@ -1,14 +1,14 @@
 #include "curva/modello_righe.h"
 
+#include "calcoli/scrittura_testi.h"
 #include "curva/campi_regione.h"
 
 #include <array>
 
 namespace {
 
-const std::array<QString, 4> INTESTAZIONI{QStringLiteral("T (°C)"), QStringLiteral("R (Ω)"),
-                                          QStringLiteral("α (%/K)"), QStringLiteral("ADC")};
-constexpr double PERCENTO = 100;
+const std::array<QString, 4> INTESTAZIONI_RIGHE{QStringLiteral("T (°C)"), QStringLiteral("R (Ω)"),
+                                                QStringLiteral("α (%/K)"), QStringLiteral("ADC")};
 // What the eye reads in the view; copies and exports keep every digit.
 constexpr int CIFRE_VISTE = 6;
 
@@ -74,14 +74,14 @@ QVariant ModelloRighe::headerData(int sezione, Qt::Orientation orientamento, int
     if (orientamento == Qt::Vertical) {
         return sezione + 1;
     }
-    return INTESTAZIONI.at(static_cast<size_t>(sezione));
+    return INTESTAZIONI_RIGHE.at(static_cast<size_t>(sezione));
 }
 
 QString ModelloRighe::TestoSeparatoDaTabulazioni() const {
     QString testo;
     const int colonne = columnCount();
     for (int c = 0; c < colonne; ++c) {
-        testo += INTESTAZIONI.at(static_cast<size_t>(c)) + (c + 1 < colonne ? u'\t' : u'\n');
+        testo += INTESTAZIONI_RIGHE.at(static_cast<size_t>(c)) + (c + 1 < colonne ? u'\t' : u'\n');
     }
     for (const RigaTabella& riga : righe_) {
         for (int c = 0; c < colonne; ++c) {

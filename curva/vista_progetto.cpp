@@ -25,14 +25,14 @@
 
 namespace {
 
-struct DescrizioneCampo {
+struct DescrizioneCampoProgetto {
     const char* etichetta;
     const char* nomeAccessibile;
     const char* iniziale;
     const char* vuoto; // what an empty field means
 };
 
-constexpr std::array<DescrizioneCampo, VistaProgetto::NumeroCampi> CAMPI{{
+constexpr std::array<DescrizioneCampoProgetto, VistaProgetto::NumeroCampi> CAMPI_PROGETTO{{
     {QT_TRANSLATE_NOOP("VistaProgetto", "a T (°C):"),
      QT_TRANSLATE_NOOP("VistaProgetto", "Temperatura del criterio"), "25", ""},
     {QT_TRANSLATE_NOOP("VistaProgetto", "Tolleranza R serie (± %):"),
@@ -101,16 +101,17 @@ VistaProgetto::VistaProgetto(const QLocale& regione, const CampiProgetto& campi,
     cmbCriterio_->setAccessibleName(tr("Criterio di scelta"));
     aggiungi(0, tr("Serie:"), cmbSerie_);
     aggiungi(1, tr("Criterio:"), cmbCriterio_);
-    for (std::size_t i = 0; i < CAMPI.size(); ++i) {
+    for (std::size_t i = 0; i < CAMPI_PROGETTO.size(); ++i) {
         auto* campo = new QLineEdit(this);
-        campo->setAccessibleName(tr(CAMPI[i].nomeAccessibile));
-        campo->setPlaceholderText(tr(CAMPI[i].vuoto));
+        campo->setAccessibleName(tr(CAMPI_PROGETTO[i].nomeAccessibile));
+        campo->setPlaceholderText(tr(CAMPI_PROGETTO[i].vuoto));
         campo->setMaximumWidth(LARGHEZZA_CAMPO);
-        const auto iniziale = LeggiCampo(QLocale::c(), QString::fromLatin1(CAMPI[i].iniziale));
+        const auto iniziale =
+            LeggiCampo(QLocale::c(), QString::fromLatin1(CAMPI_PROGETTO[i].iniziale));
         campo->setText(iniziale ? TestoCampo(regione_, *iniziale) : QString());
         connect(campo, &QLineEdit::textEdited, this, &VistaProgetto::Cambiata);
         txtCampi_[i] = campo;
-        aggiungi(static_cast<int>(i) + 2, tr(CAMPI[i].etichetta), campo);
+        aggiungi(static_cast<int>(i) + 2, tr(CAMPI_PROGETTO[i].etichetta), campo);
     }
     const auto aTemperatura = [this] {
         txtCampi_[CampoTemperatura]->setEnabled(

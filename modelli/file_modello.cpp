@@ -1,5 +1,6 @@
 #include "modelli/file_modello.h"
 
+#include "core/kelvin.h"
 #include "core/testi_numerici.h"
 #include "modelli/beta_tra.h"
 #include "modelli/registro_modelli.h"
@@ -18,8 +19,8 @@ constexpr std::string_view MODELLO = "Modello";
 constexpr std::string_view TIPO = "Tipo";
 // Where the curve window named the model before the command wrote these files too.
 constexpr std::string_view CURVA = "Curva";
-// The calculator window's model is the Beta at 25 °C, and B25/85 is the B makers quote.
-constexpr double T_R0 = 25;
+// The calculator window's model is the Beta at 25 °C (T_R25), and B25/85 is the B makers
+// quote.
 constexpr double T_B = 85;
 constexpr std::size_t BETA = 0;
 static_assert(std::is_same_v<std::variant_alternative_t<BETA, ParametriModello>, ParametriBeta>);
@@ -69,7 +70,7 @@ std::optional<ParametriBeta> BetaPiena(const Profilo& profilo, double r0, double
         return std::nullopt;
     }
     const auto& piena = std::get<ParametriBeta>(letta.Valore());
-    const auto r25 = ModelloBeta(piena).Resistenza(T_R0);
+    const auto r25 = ModelloBeta(piena).Resistenza(T_R25);
     if (!r25 || LeggiNumero(NumeroInTesto(*r25)) != r0 ||
         LeggiNumero(NumeroInTesto(piena.B)) != b) {
         return std::nullopt;
@@ -82,8 +83,9 @@ std::optional<std::pair<double, double>> ParametriCalcolatrice(const ParametriMo
     const auto modello = CreaModello(parametri);
     const auto* beta = std::get_if<ParametriBeta>(&parametri);
     // A Beta's own B is its B between any two temperatures, exactly.
-    const auto r0 = beta && beta->T0 == T_R0 ? std::optional(beta->R0) : modello->Resistenza(T_R0);
-    const auto b = beta ? std::optional(beta->B) : BetaTra(*modello, T_R0, T_B);
+    const auto r0 =
+        beta && beta->T0 == T_R25 ? std::optional(beta->R0) : modello->Resistenza(T_R25);
+    const auto b = beta ? std::optional(beta->B) : BetaTra(*modello, T_R25, T_B);
     if (!r0 || !b) {
         return std::nullopt;
     }
@@ -164,7 +166,7 @@ Esito<ParametriModello> CaricaModello(const std::filesystem::path& file) {
     if (!motivo.empty()) {
         return EsitoParametri::Errore(motivo);
     }
-    const ParametriBeta beta{r0, b, T_R0};
+    const ParametriBeta beta{r0, b, T_R25};
     if (const std::string errore = VerificaParametri(beta); !errore.empty()) {
         const bool r0Sbagliato = !(r0 > 0);
         return EsitoParametri::Errore("[" + std::string(NTC) + "] " +

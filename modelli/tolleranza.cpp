@@ -1,12 +1,8 @@
 #include "modelli/tolleranza.h"
 
+#include "core/kelvin.h"
+
 #include <cmath>
-
-namespace {
-
-constexpr double T_R25 = 25;
-
-} // namespace
 
 std::optional<TolleranzaTemperatura> Tolleranza(const ModelloNTC& modello, double temperatura,
                                                 double r25Percento, double bPercento) {

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr Opzione TABELLA{"tabella", 1};
-constexpr Opzione FILE_PARAMETRI{"file", 1};
+constexpr Opzione OPZIONE_TABELLA{"tabella", 1};
+constexpr Opzione OPZIONE_FILE{"file", 1};
 
 // How many kinds take the option: one names its kind, more only complete one.
 int TipiConOpzione(std::string_view nome) {
@@ -83,8 +83,8 @@ const std::vector<Opzione>& OpzioniModello() {
                 }
             }
         }
-        tutte.push_back(TABELLA);
-        tutte.push_back(FILE_PARAMETRI);
+        tutte.push_back(OPZIONE_TABELLA);
+        tutte.push_back(OPZIONE_FILE);
         return tutte;
     }();
     return OPZIONI;
@@ -153,7 +153,7 @@ ModelloCostruito CostruisciModelloEParametri(const Argomenti& argomenti) {
             nominati.emplace_back(*opzione, i);
         }
     }
-    for (const Opzione& altra : {TABELLA, FILE_PARAMETRI}) {
+    for (const Opzione& altra : {OPZIONE_TABELLA, OPZIONE_FILE}) {
         if (argomenti.Ha(altra.nome)) {
             nominati.emplace_back(altra.nome, std::nullopt);
         }
@@ -186,7 +186,7 @@ ModelloCostruito CostruisciModelloEParametri(const Argomenti& argomenti) {
         return DaiParametri(ParametriDelTipo(argomenti, *tipo));
     }
     const std::string& percorso = argomenti.Valori(opzione).front();
-    if (opzione == FILE_PARAMETRI.nome) {
+    if (opzione == OPZIONE_FILE.nome) {
         const auto caricato = CaricaModello(percorso);
         if (!caricato.Riuscito()) {
             throw ErroreDati(percorso + ": " + caricato.Motivo());

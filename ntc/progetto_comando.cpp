@@ -1,6 +1,7 @@
 // brevanto-ntc progetto: the series resistor for a thermistor and an ADC, or the error
 // budget of a given one.
 #include "calcoli/progetto_testi.h"
+#include "ntc/griglia_da_opzioni.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
@@ -10,22 +11,8 @@
 
 namespace {
 
-constexpr std::string_view PASSO_PREDEFINITO = "1";
-
-Griglia GrigliaRichiesta(const Argomenti& argomenti) {
-    const auto numero = [&](std::string_view nome) {
-        return NumeroScritto{NumeroOpzione(argomenti, nome), argomenti.Valori(nome).front()};
-    };
-    const NumeroScritto da = numero("da");
-    const NumeroScritto a = numero("a");
-    const NumeroScritto passo =
-        argomenti.Ha("passo") ? numero("passo") : NumeroScritto{1, PASSO_PREDEFINITO};
-    const auto griglia = CalcolaGriglia(da, a, passo);
-    if (const auto* errore = std::get_if<ErroreGriglia>(&griglia)) {
-        throw ErroreUso(TestoErroreGriglia(*errore));
-    }
-    return std::get<Griglia>(griglia);
-}
+// One degree, unless --passo says otherwise.
+constexpr NumeroScritto PASSO_PREDEFINITO{1, "1"};
 
 CircuitoProgetto CircuitoRichiesto(const Argomenti& argomenti) {
     CircuitoProgetto circuito;
@@ -114,7 +101,7 @@ void EseguiProgetto(const Argomenti& argomenti, std::string& uscita, std::string
                         "non vanno con --partitore");
     }
     RichiestaProgetto richiesta;
-    richiesta.griglia = GrigliaRichiesta(argomenti);
+    richiesta.griglia = GrigliaDaOpzioni(argomenti, PASSO_PREDEFINITO);
     richiesta.circuito = CircuitoRichiesto(argomenti);
     richiesta.tolleranze = TolleranzeRichieste(argomenti);
     richiesta.criterio = CriterioRichiesto(argomenti);

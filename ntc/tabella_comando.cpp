@@ -1,4 +1,5 @@
 #include "calcoli/tabella.h"
+#include "ntc/griglia_da_opzioni.h"
 #include "ntc/modello_da_opzioni.h"
 #include "ntc/partitore_da_opzioni.h"
 #include "ntc/sottocomandi.h"
@@ -7,20 +8,6 @@
 #include <cmath>
 
 namespace {
-
-Griglia GrigliaRichiesta(const Argomenti& argomenti) {
-    const auto numero = [&](std::string_view nome) {
-        return NumeroScritto{NumeroOpzione(argomenti, nome), argomenti.Valori(nome).front()};
-    };
-    const NumeroScritto da = numero("da");
-    const NumeroScritto a = numero("a");
-    const NumeroScritto passo = numero("passo");
-    const auto griglia = CalcolaGriglia(da, a, passo);
-    if (const auto* errore = std::get_if<ErroreGriglia>(&griglia)) {
-        throw ErroreUso(TestoErroreGriglia(*errore));
-    }
-    return std::get<Griglia>(griglia);
-}
 
 std::string NomiRiscaldatori() {
     std::string nomi;
@@ -94,7 +81,7 @@ void EseguiTabella(const Argomenti& argomenti, std::string& uscita, std::string&
             throw ErroreUso(motivo);
         }
     }
-    const Griglia griglia = GrigliaRichiesta(argomenti);
+    const Griglia griglia = GrigliaDaOpzioni(argomenti);
     if (const auto errore = ScriviTabella(uscita, formato, *modello, griglia, contesto, scarico)) {
         if (errore->tipo == ErroreTabella::Tipo::Formato) {
             throw ErroreUso(errore->motivo);

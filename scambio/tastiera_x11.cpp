@@ -11,7 +11,9 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -330,6 +332,9 @@ std::optional<std::vector<Pressione>> PressioniDi(Display* d, const XkbStateRec&
     return pressioni;
 }
 
+// How long a window that was just activated must go without repainting before the first key.
+constexpr std::chrono::milliseconds QUIETE_INIZIALE{250};
+
 enum class Esito {
     Mostrati,    // the window showed every key
     NonMostrato, // a key was not shown in time
@@ -341,6 +346,13 @@ Esito BattiConfermando(Display* d, Window finestra, RidisegniX11& ridisegni,
                        const std::vector<Tasto>& tasti, const std::vector<Pressione>& pressioni,
                        const RitmoTasti& ritmo) {
     using std::chrono::steady_clock;
+    // A window just given the focus may still be repainting for it. Such a repaint landing
+    // after the first key would be taken for that key's, and every later key would then be
+    // confirmed by the repaint of the one before it.
+    if (!ridisegni.AttendiQuiete(std::max(ritmo.quiete, QUIETE_INIZIALE),
+                                 steady_clock::now() + ritmo.attesa)) {
+        return Esito::NonMostrato;
+    }
     for (size_t i = 0; i < pressioni.size(); ++i) {
         if (!HaIlFuoco(d, finestra)) {
             return Esito::FuocoPerso;

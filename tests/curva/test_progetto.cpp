@@ -4,8 +4,8 @@
 #include "curva/modello_righe.h"
 #include "curva/vista_progetto.h"
 #include "modelli/modello_beta.h"
-#include "ntc/comando.h"
 #include "tests/curva/regioni.h"
+#include "tests/ntc/comando_prova.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -46,13 +46,6 @@ void ScriviVista(F& finestra, V::Campo campo, const QString& testo) {
 void MostraProgetto(F& finestra) {
     finestra.show();
     finestra.MostraVista(finestra.VistaDelProgetto());
-}
-
-std::string Comando(std::vector<std::string_view> argomenti) {
-    std::string uscita;
-    std::string errori;
-    EXPECT_EQ(EseguiComando(argomenti, uscita, errori), STATO_FATTO) << errori;
-    return uscita;
 }
 
 } // namespace
@@ -123,7 +116,7 @@ TEST(ProgettoCurva, EsportazioniComeIlComando) {
         }
         const auto candidati = vista->CsvCandidati();
         ASSERT_TRUE(candidati.Riuscito()) << candidati.Motivo();
-        EXPECT_EQ(candidati.Valore(), Comando(argomenti));
+        EXPECT_EQ(candidati.Valore(), Uscita(argomenti));
 
         vista->ScegliCandidato(2);
         argomenti.erase(argomenti.begin() + 13, argomenti.begin() + 15); // --serie E24
@@ -132,7 +125,7 @@ TEST(ProgettoCurva, EsportazioniComeIlComando) {
         argomenti.insert(argomenti.end(), {"--partitore", resistenza});
         const auto bilancio = vista->CsvBilancio();
         ASSERT_TRUE(bilancio.Riuscito()) << bilancio.Motivo();
-        EXPECT_EQ(bilancio.Valore(), Comando(argomenti));
+        EXPECT_EQ(bilancio.Valore(), Uscita(argomenti));
 
         const QStringList righe = vista->TestoBilancio().split(u'\n');
         ASSERT_EQ(righe.size(), 59); // heading, 57 rows, the final newline

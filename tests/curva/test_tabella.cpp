@@ -1,6 +1,6 @@
 #include "curva/modello_righe.h"
-#include "ntc/comando.h"
 #include "tests/curva/regioni.h"
+#include "tests/ntc/comando_prova.h"
 
 #include <QComboBox>
 #include <gtest/gtest.h>
@@ -9,13 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::string Comando(std::vector<std::string_view> argomenti) {
-    std::string uscita;
-    std::string errori;
-    EXPECT_EQ(EseguiComando(argomenti, uscita, errori), STATO_FATTO) << errori;
-    return uscita;
-}
 
 using F = FinestraCurva;
 
@@ -61,7 +54,7 @@ TEST(TabellaCurva, StessiByteDelComando) {
             }
             const auto finestraTesto = finestra.TestoEsportazione(caso.esportazione);
             ASSERT_TRUE(finestraTesto.Riuscito()) << finestraTesto.Motivo();
-            EXPECT_EQ(finestraTesto.Valore(), Comando(argomenti))
+            EXPECT_EQ(finestraTesto.Valore(), Uscita(argomenti))
                 << caso.formato.back() << (italiana ? " it_IT" : " C");
         }
     }
@@ -78,8 +71,8 @@ TEST(TabellaCurva, GrigliaFineEModelloSteinhartHartComeIlComando) {
     Scrivi(finestra, F::CampoPasso, QStringLiteral("0,01"));
     EXPECT_EQ(finestra.Righe()->rowCount(), 35501);
     EXPECT_EQ(finestra.TestoEsportazione(FormatoC{}).Valore(),
-              Comando({"tabella", "--sh", "0.001129148", "0.000234125", "8.76741e-8", "--da", "-55",
-                       "--a", "300", "--passo", "0.01", "--formato", "c"}));
+              Uscita({"tabella", "--sh", "0.001129148", "0.000234125", "8.76741e-8", "--da", "-55",
+                      "--a", "300", "--passo", "0.01", "--formato", "c"}));
 }
 
 TEST(TabellaCurva, CopiataComeTestoSeparatoDaTabulazioniNellaRegione) {

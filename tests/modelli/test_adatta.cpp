@@ -14,7 +14,7 @@
 
 namespace {
 
-const ParametriSteinhartHart SH_10K{1.009249522e-3, 2.378405444e-4, 2.019202697e-7};
+const ParametriSteinhartHart SH_DA_RITROVARE{1.009249522e-3, 2.378405444e-4, 2.019202697e-7};
 const ParametriEsteso VISHAY{3.354016e-03, 2.569850e-04, 2.620131e-06, 6.383091e-08, 10000};
 
 std::vector<PuntoRT> Punti(const ModelloNTC& modello, double da, double a, double passo) {
@@ -86,16 +86,16 @@ TEST(AdattaBeta, ConR0DatoSoloB) {
 }
 
 TEST(AdattaSteinhartHart, TrePuntiEMinimiQuadratiRitrovanoIlModello) {
-    const ModelloSteinhartHart vero(SH_10K);
+    const ModelloSteinhartHart vero(SH_DA_RITROVARE);
     const auto tre = AdattaSteinhartHart3({0, *vero.Resistenza(0)}, {25, *vero.Resistenza(25)},
                                           {85, *vero.Resistenza(85)});
     const auto tutti = AdattaSteinhartHartMinimiQuadrati(Punti(vero, -55, 300, 0.5));
     for (const auto* esito : {&tre, &tutti}) {
         ASSERT_TRUE(esito->Riuscito());
         const auto& a = esito->Valore();
-        EXPECT_NEAR(a.parametri.A, SH_10K.A, 1e-9 * SH_10K.A);
-        EXPECT_NEAR(a.parametri.B, SH_10K.B, 1e-8 * SH_10K.B);
-        EXPECT_NEAR(a.parametri.C, SH_10K.C, 1e-6 * SH_10K.C);
+        EXPECT_NEAR(a.parametri.A, SH_DA_RITROVARE.A, 1e-9 * SH_DA_RITROVARE.A);
+        EXPECT_NEAR(a.parametri.B, SH_DA_RITROVARE.B, 1e-8 * SH_DA_RITROVARE.B);
+        EXPECT_NEAR(a.parametri.C, SH_DA_RITROVARE.C, 1e-6 * SH_DA_RITROVARE.C);
         EXPECT_LE(a.scarti.massimo, 1e-8);
         EXPECT_TRUE(a.avvisi.empty());
         EXPECT_FALSE(a.betaEstremi);
@@ -103,7 +103,7 @@ TEST(AdattaSteinhartHart, TrePuntiEMinimiQuadratiRitrovanoIlModello) {
 }
 
 TEST(AdattaSteinhartHart, IPesiEscludonoUnPuntoFuoriCurva) {
-    auto punti = Punti(ModelloSteinhartHart(SH_10K), 0, 100, 10);
+    auto punti = Punti(ModelloSteinhartHart(SH_DA_RITROVARE), 0, 100, 10);
     punti[5].resistenza *= 1.2;
     std::vector<double> pesi(punti.size(), 1);
     pesi[5] = 0;

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string MURATA = std::string(TABELLE) + "/murata_ncp15xh103.csv";
+const std::string TABELLA_MURATA = std::string(TABELLE) + "/murata_ncp15xh103.csv";
 
 TEST(TabelleComando, HeaderUnitsAreReadOrTheTableIsRefused) {
     CartellaProva cartella;
@@ -87,15 +87,15 @@ TEST(TabelleComando, WhatIsNoTableSaysWhatItIs) {
 TEST(TabelleComando, AValueOutsideTheTableGetsItsRange) {
     const std::string campo = ": la tabella va da -40 °C (195652 Ω) a 125 °C (531 Ω)\n";
     const std::vector<std::pair<std::vector<std::string_view>, std::string>> casi{
-        {{"temperatura", "--tabella", MURATA, "1e9"},
+        {{"temperatura", "--tabella", TABELLA_MURATA, "1e9"},
          "nessuna temperatura per R = 1e9 con questo modello"},
-        {{"resistenza", "--tabella", MURATA, "130"},
+        {{"resistenza", "--tabella", TABELLA_MURATA, "130"},
          "nessuna resistenza per T = 130 con questo modello"},
-        {{"beta", "--tabella", MURATA, "--tra", "25", "150"},
+        {{"beta", "--tabella", TABELLA_MURATA, "--tra", "25", "150"},
          "nessun B tra 25 e 150 °C con questo modello"},
-        {{"tolleranza", "--tabella", MURATA, "--tol-r25", "1", "-50"},
+        {{"tolleranza", "--tabella", TABELLA_MURATA, "--tol-r25", "1", "-50"},
          "nessun risultato per T = -50 con questo modello"},
-        {{"partitore", "--tabella", MURATA, "--partitore", "10k", "--adc", "4095.9"},
+        {{"partitore", "--tabella", TABELLA_MURATA, "--partitore", "10k", "--adc", "4095.9"},
          "nessun risultato per adc = 4095.9 con questo modello e questo partitore"},
     };
     for (const auto& [argomenti, messaggio] : casi) {

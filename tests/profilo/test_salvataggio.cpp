@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-const std::vector<VoceProfilo> VOCI{{"NTC", "R0", "10000"}, {"NTC", "B", "3950"}};
+const std::vector<VoceProfilo> VOCI_SALVATE{{"NTC", "R0", "10000"}, {"NTC", "B", "3950"}};
 
 std::string Valore(const fs::path& file, const char* chiave) {
     return LeggiFileProfilo(file).profilo.Valore("NTC", chiave).value_or("-");
@@ -37,7 +37,7 @@ TEST(ScriviVociProfilo, TienePermessiELeAltreRighe) {
     const std::string alLimite = "[A]\n" + std::string(DIMENSIONE_MASSIMA_FILE - 40, 'x') + "\n";
     ScriviFile(file, alLimite);
     fs::permissions(file, fs::perms(0640));
-    ASSERT_TRUE(ScriviVociProfilo(file, VOCI));
+    ASSERT_TRUE(ScriviVociProfilo(file, VOCI_SALVATE));
     EXPECT_TRUE(LeggiFile(file) == alLimite + "[NTC]\nR0=10000\nB=3950\n");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
     EXPECT_EQ(cartella.Voci(), 1);
@@ -71,7 +71,7 @@ TEST(ScriviVociProfilo, UnSalvataggioFallitoLasciaTuttoComEra) {
           cartella / "enorme.ntc"}) {
         const auto prima = fs::is_regular_file(file) ? fs::file_size(file) : 0;
         const auto inizio = std::chrono::steady_clock::now();
-        EXPECT_FALSE(ScriviVociProfilo(file, VOCI)) << file;
+        EXPECT_FALSE(ScriviVociProfilo(file, VOCI_SALVATE)) << file;
         EXPECT_EQ(LeggiFileProfilo(file).stato == StatoLettura::Letto,
                   file.filename() == "pieno.ntc" || file.filename() == "sola lettura.ntc")
             << file;
@@ -87,7 +87,7 @@ TEST(ScriviVociProfilo, UnSalvataggioFallitoLasciaTuttoComEra) {
     // Write permission for the others alone is write permission: root saves that file.
     if (::geteuid() == 0) {
         fs::permissions(cartella / "sola lettura.ntc", fs::perms(0446));
-        EXPECT_TRUE(ScriviVociProfilo(cartella / "sola lettura.ntc", VOCI));
+        EXPECT_TRUE(ScriviVociProfilo(cartella / "sola lettura.ntc", VOCI_SALVATE));
     }
     EXPECT_EQ(LeggiFileProfilo(cartella / "manca.ntc").stato, StatoLettura::Assente);
 }
@@ -129,7 +129,7 @@ TEST(ScriviVociProfilo, AttributiEstesiRestano) {
     if (::setxattr(file.c_str(), "user.brevanto", "1", 1, 0) != 0) {
         GTEST_SKIP() << "this file system keeps no user attributes";
     }
-    ASSERT_TRUE(ScriviVociProfilo(file, VOCI));
+    ASSERT_TRUE(ScriviVociProfilo(file, VOCI_SALVATE));
     char letto[4] = {};
     EXPECT_EQ(::getxattr(file.c_str(), "user.brevanto", letto, sizeof letto), 1);
     EXPECT_EQ(LeggiFile(file), "[NTC]\nR0=10000\nB=3950\n");
@@ -164,7 +164,7 @@ TEST(Proprietario, UnCompagnoDiSquadraSalvaIlFileDiUnAltro) {
             return azione() ? 0 : 1;
         });
     };
-    ASSERT_EQ(comeBob([&] { return ScriviVociProfilo(file, VOCI); }), 0);
+    ASSERT_EQ(comeBob([&] { return ScriviVociProfilo(file, VOCI_SALVATE); }), 0);
     EXPECT_EQ(LeggiFile(file), "; di alice\n[NTC]\nR0=10000\nB=3950\n");
     const struct stat stato = Stato(file);
     EXPECT_EQ(stato.st_uid, ALICE);
@@ -172,8 +172,8 @@ TEST(Proprietario, UnCompagnoDiSquadraSalvaIlFileDiUnAltro) {
     EXPECT_EQ(stato.st_mode & 07777, 0660U);
     // A new file of bob's takes the folder's group, and bob may write his own file anew.
     ASSERT_EQ(comeBob([&] {
-                  return ScriviVociProfilo(squadra / "bob.ntc", VOCI) &&
-                         ScriviVociProfilo(squadra / "bob.ntc", VOCI);
+                  return ScriviVociProfilo(squadra / "bob.ntc", VOCI_SALVATE) &&
+                         ScriviVociProfilo(squadra / "bob.ntc", VOCI_SALVATE);
               }),
               0);
     EXPECT_EQ(Stato(squadra / "bob.ntc").st_uid, BOB);

@@ -2,7 +2,8 @@
 // BREVANTO_CALCOLATRICE_FINTA: its arguments when it has any; otherwise its process id, the
 // text typed into the X11 window it shows, and for each key pressed whether the server
 // would have repeated it ('1') or not ('0'). Like a calculator it repaints for every key it
-// takes; it ignores "x" without a repaint, and Escape clears it.
+// takes, and for the focus only a while after it got it; it ignores "x" without a repaint,
+// and Escape clears it.
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -32,6 +33,8 @@ bool SiRipete(quint32 codice) {
            (stato->auto_repeats[codice / 8] & (1U << (codice % 8))) != 0;
 }
 
+constexpr std::chrono::milliseconds RITARDO_FUOCO{150};
+
 class Tasti : public QObject {
 public:
     explicit Tasti(QLineEdit& riga) : riga_(riga) {}
@@ -39,6 +42,12 @@ public:
 protected:
     bool eventFilter(QObject* /*oggetto*/, QEvent* evento) override {
         const QEvent::Type tipo = evento->type();
+        // A slow calculator repaints for the focus well after it got it, when a key may
+        // already be on its way.
+        if (tipo == QEvent::FocusIn) {
+            QTimer::singleShot(RITARDO_FUOCO, &riga_, [this] { riga_.repaint(); });
+            return false;
+        }
         if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease &&
             tipo != QEvent::ShortcutOverride) {
             return false;

@@ -2,9 +2,9 @@
 # A scripts/test whose tests fail ends the static analysis it started beside them: the
 # clang-tidy runner and the clang-tidy processes under it, not only the shell of
 # scripts/analizza. scripts/test runs from a copy of the scripts, with stand-ins on the
-# PATH for the build tools: cmake does nothing, ctest fails once the analysis is running,
-# and run-clang-tidy starts a clang-tidy that would run for minutes. Argument: the source
-# tree's scripts folder.
+# PATH for the build tools: cmake and ninja do nothing, ctest fails once the analysis is
+# running, and run-clang-tidy starts a clang-tidy that would run for minutes. Argument: the
+# source tree's scripts folder.
 set -euo pipefail
 sorgenti=$1
 lavoro=$(mktemp -d)
@@ -25,11 +25,12 @@ attendi() {
     done
 }
 
-mkdir -p "$lavoro/scripts" "$lavoro/build" "$lavoro/finti"
+mkdir -p "$lavoro/scripts" "$lavoro/build" "$lavoro/build-analisi" "$lavoro/finti"
 cp "$sorgenti/test" "$sorgenti/analizza" "$lavoro/scripts/"
 : >"$registro"
 printf '#!/bin/sh\nexit 0\n' >"$lavoro/scripts/installa"
 printf '#!/bin/sh\nexit 0\n' >"$lavoro/finti/cmake"
+printf '#!/bin/sh\nexit 0\n' >"$lavoro/finti/ninja"
 cat >"$lavoro/finti/run-clang-tidy" <<FINTO
 #!/usr/bin/env bash
 echo \$\$ >>"$registro"
