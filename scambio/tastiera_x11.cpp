@@ -332,8 +332,10 @@ std::optional<std::vector<Pressione>> PressioniDi(Display* d, const XkbStateRec&
     return pressioni;
 }
 
-// How long a window that was just activated must go without repainting before the first key.
-constexpr std::chrono::milliseconds QUIETE_INIZIALE{250};
+// How long a window that was just activated must go without repainting before the first key:
+// a calculator just started draws itself in several passes, and a starved one is slow to
+// repaint for the focus it was given.
+constexpr std::chrono::milliseconds QUIETE_INIZIALE{500};
 
 enum class Esito {
     Mostrati,    // the window showed every key

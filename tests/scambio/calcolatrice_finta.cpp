@@ -33,7 +33,7 @@ bool SiRipete(quint32 codice) {
            (stato->auto_repeats[codice / 8] & (1U << (codice % 8))) != 0;
 }
 
-constexpr std::chrono::milliseconds RITARDO_FUOCO{150};
+constexpr std::chrono::milliseconds RITARDO_FUOCO{50};
 
 class Tasti : public QObject {
 public:
