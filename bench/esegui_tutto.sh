@@ -22,6 +22,11 @@ echo "   with a session bus running and with none)"
     "$rilascio/finestra/brevanto" "$rilascio/curva/brevanto-curva" \
     "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta" 31
 
+echo "== where the start-up goes (ms from exec under strace, median of 9 runs, own Xvfb)"
+"$radice/tests/esegui_con_xvfb.sh" python3 "$radice/bench/fasi_avvio.py" 9 \
+    "$rilascio/finestra/brevanto" "$rilascio/curva/brevanto-curva" \
+    "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta"
+
 echo "== brevanto-ntc (median of 101 runs each, in turn)"
 "$rilascio/bench/bench_ntc" "$rilascio/ntc/brevanto-ntc" "$rilascio/bench/programma_vuoto" 101
 
