@@ -337,6 +337,12 @@ std::optional<std::vector<Pressione>> PressioniDi(Display* d, const XkbStateRec&
 // repaint for the focus it was given.
 constexpr std::chrono::milliseconds QUIETE_INIZIALE{500};
 
+// A calculator that animates its buttons may drop a key that comes again while its button is
+// still down (galculator), and a starved machine was seen to repaint the release more than
+// the usual stillness after the press: before the same key again, the window must stay still
+// this many times longer.
+constexpr int QUIETE_PER_RIPETUTO = 3;
+
 enum class Esito {
     Mostrati,    // the window showed every key
     NonMostrato, // a key was not shown in time
@@ -367,8 +373,11 @@ Esito BattiConfermando(Display* d, Window finestra, RidisegniX11& ridisegni,
         if (!ridisegni.Attendi(steady_clock::now() + ritmo.attesa)) {
             return Esito::NonMostrato;
         }
-        if (ritmo.quiete.count() > 0 &&
-            !ridisegni.AttendiQuiete(ritmo.quiete, steady_clock::now() + ritmo.attesa)) {
+        const bool ripetuto =
+            i + 1 < pressioni.size() && pressioni[i + 1].tasto == pressioni[i].tasto;
+        const auto quiete = ripetuto ? ritmo.quiete * QUIETE_PER_RIPETUTO : ritmo.quiete;
+        if (quiete.count() > 0 &&
+            !ridisegni.AttendiQuiete(quiete, steady_clock::now() + ritmo.attesa)) {
             return Esito::NonMostrato;
         }
     }

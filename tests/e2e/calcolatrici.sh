@@ -55,17 +55,20 @@ finestra_calcolatrice() {
     [ -n "$calcolatrice" ]
 }
 
-# Ends every calculator on this server, whatever state the hand-off left it in.
+# Ends every calculator on this server, whatever state the hand-off left it in: one that
+# was still starting when the others were ended may show a window later.
 chiudi_calcolatrici() {
-    local w
-    for w in $(xdotool search --classname "^$1\$" 2>/dev/null || true); do
-        xdotool windowkill "$w" 2>/dev/null || true
-    done
     attendi "$1 still shown" nessuna_calcolatrice "$1"
 }
 
+# Ends the windows of that calculator still there; true when there were none.
 nessuna_calcolatrice() {
-    [ -z "$(xdotool search --classname "^$1\$" 2>/dev/null || true)" ]
+    local w finestre
+    finestre=$(xdotool search --classname "^$1\$" 2>/dev/null || true)
+    for w in $finestre; do
+        xdotool windowkill "$w" 2>/dev/null || true
+    done
+    [ -z "$finestre" ]
 }
 
 qalculate_mostra() {
