@@ -24,7 +24,8 @@ std::vector<CandidatoCalcolatrice> CandidatiPredefiniti() {
     // A leading "-" of the number must never read as an option: it goes in joined to
     // "--equation=", and after a blank as qalculate's expression. galculator holds the
     // button of a key down for 100 ms after showing the key, animating it, and drops that
-    // key if it comes again meanwhile; once its window is still, every button is up.
+    // key if it comes again meanwhile; once its window is still, its buttons are up (before
+    // the same key again the typing waits longer, as a starved server repaints late).
     return {
         {"gnome-calculator", {"--equation={numero}"}, Apice, 0ms},
         {"qalculate-qt", {" {numero}"}, Testo, 0ms},
