@@ -455,12 +455,29 @@ int main() {
             fallito("the C header's rows are not the CSV's")
 
 
+def controlla_righe_fitte():
+    """Under a 100 Ω pull-up a 10 kΩ NTC below 0 °C moves the count by less than one raw
+    value a degree: rows that would share a raw value are left out, since Marlin divides by
+    the step between two rows."""
+    modello = MODELLI["extended 10k"][0]
+    ts = temperature(-40, 0)
+    testo, _ = esegui("tabella", *modello, "--da", -40, "--a", 0, "--passo", 1, "--formato",
+                      "marlin", "--partitore", 100)
+    righe = len(re.findall(r"\{ OV\(", testo))
+    if not 0 < righe < 41:
+        fallito(f"Marlin's table under 100 Ω kept {righe} of 41 rows")
+    controlla_tabella_marlin(testo, "extended 10k under 100 Ω", modello, ts,
+                             resistenze(modello, ts), 100)
+
+
 def controlla_rifiuti():
     """What no firmware can take is refused, with status 2 and nothing on standard output."""
     tabella = ["tabella", *MODELLI["extended 10k"][0], "--partitore", "4700", "--formato", "marlin"]
     casi = [
         # More rows than Marlin's table holds: the message names the finest step that fits.
         (tabella + ["--da", "-40", "--a", "300", "--passo", "1"], "passo più fine che ci sta è 2"),
+        # One row too many: 0 to 254 °C by 1 K is 255 rows.
+        (tabella + ["--da", "0", "--a", "254", "--passo", "1"], "ne avrebbe 255"),
         # Numbers Marlin already uses: 998 and 999 are dummies with no protection.
         (tabella + ["--da", "0", "--a", "100", "--passo", "1", "--numero", "998"], "998"),
         (tabella + ["--da", "0", "--a", "100", "--passo", "1", "--numero", "1000"], "1000"),
@@ -480,6 +497,7 @@ def controlla_rifiuti():
 
 controlla_klipper_esphome_marlin()
 controlla_insieme()
+controlla_righe_fitte()
 controlla_rifiuti()
 print("largest difference from the model, K:")
 for formato, caso, massima in cifre:

@@ -6,6 +6,7 @@
 #include "modelli/adatta_steinhart_hart.h"
 #include "modelli/beta_tra.h"
 #include "modelli/punti.h"
+#include "modelli/registro_modelli.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +119,19 @@ TEST(AdattaSteinhartHart, IPesiEscludonoUnPuntoFuoriCurva) {
     EXPECT_FALSE(AdattaSteinhartHartMinimiQuadrati(punti, pochi).Riuscito());
     pesi[5] = -1;
     EXPECT_FALSE(AdattaSteinhartHartMinimiQuadrati(punti, pesi).Riuscito());
+}
+
+// Through the registry, as many points as coefficients are fitted in closed form only when
+// unweighted: a weight of 0 leaves one point too few, and the fit says so.
+TEST(AdattaModello, UnPesoZeroLasciaUnPuntoInMeno) {
+    const std::vector<PuntoRT> punti{{0, 30000}, {25, 10000}, {85, 1000}};
+    for (const auto& [nome, quanti] : {std::pair{"beta", 2}, std::pair{"steinhart-hart", 3}}) {
+        const std::span<const PuntoRT> usati(punti.data(), quanti);
+        std::vector<double> pesi(usati.size(), 1);
+        EXPECT_TRUE(AdattaModello(*TipoDaNome(nome), usati, {pesi, {}}).Riuscito()) << nome;
+        pesi.back() = 0;
+        EXPECT_FALSE(AdattaModello(*TipoDaNome(nome), usati, {pesi, {}}).Riuscito()) << nome;
+    }
 }
 
 TEST(ControllaPunti, NeServonoAlmenoQuantiIlModelloHaCoefficienti) {
