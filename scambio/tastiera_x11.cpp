@@ -2,6 +2,7 @@
 
 #include "scambio/ridisegni_x11.h"
 #include "scambio/ripetizione_x11.h"
+#include "scambio/risposta_x11.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -356,7 +357,11 @@ Esito BattiConfermando(Display* d, Window finestra, RidisegniX11& ridisegni,
     using std::chrono::steady_clock;
     // A window just given the focus may still be repainting for it. Such a repaint landing
     // after the first key would be taken for that key's, and every later key would then be
-    // confirmed by the repaint of the one before it.
+    // confirmed by the repaint of the one before it. A starved program may not even have read
+    // of the focus yet, so where it answers pings the stillness counts from its answer.
+    if (AttendiRisposta(finestra, steady_clock::now() + ritmo.attesa) == Risposta::Scaduta) {
+        return Esito::NonMostrato;
+    }
     if (!ridisegni.AttendiQuiete(std::max(ritmo.quiete, QUIETE_INIZIALE),
                                  steady_clock::now() + ritmo.attesa)) {
         return Esito::NonMostrato;

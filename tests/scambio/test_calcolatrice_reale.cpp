@@ -15,6 +15,7 @@
 #include <array>
 #include <csignal>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -40,14 +41,10 @@ struct CartellaFinta : QTemporaryDir {
     }
 };
 
-// Gives every window that names the process da in _NET_WM_PID the process a instead.
-bool ImpostaPidFinestre(std::int64_t da, std::int64_t a) {
-    Display* d = XOpenDisplay(nullptr);
-    if (d == nullptr) {
-        return false;
-    }
+// The windows that name the process in _NET_WM_PID, which any client may set.
+std::vector<Window> FinestreConPid(Display* d, std::int64_t processo) {
     const Atom pidAtom = XInternAtom(d, "_NET_WM_PID", False);
-    int cambiate = 0;
+    std::vector<Window> trovate;
     std::vector<Window> daVedere{DefaultRootWindow(d)};
     while (!daVedere.empty()) {
         const Window w = daVedere.back();
@@ -60,11 +57,8 @@ bool ImpostaPidFinestre(std::int64_t da, std::int64_t a) {
         if (XGetWindowProperty(d, w, pidAtom, 0, 1, False, XA_CARDINAL, &tipo, &formato, &quanti,
                                &restanti, &dati) == Success &&
             dati != nullptr && quanti == 1 &&
-            static_cast<std::int64_t>(*reinterpret_cast<unsigned long*>(dati)) == da) {
-            const unsigned long nuovo = static_cast<unsigned long>(a);
-            XChangeProperty(d, w, pidAtom, XA_CARDINAL, 32, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(&nuovo), 1);
-            ++cambiate;
+            static_cast<std::int64_t>(*reinterpret_cast<unsigned long*>(dati)) == processo) {
+            trovate.push_back(w);
         }
         XFree(dati);
         Window radice = 0;
@@ -76,11 +70,49 @@ bool ImpostaPidFinestre(std::int64_t da, std::int64_t a) {
             XFree(figli);
         }
     }
-    XCloseDisplay(d);
-    return cambiate > 0;
+    return trovate;
 }
 
-const std::vector<CandidatoCalcolatrice> FINTA{{CALCOLATRICE_FINTA, {}, ModoScrittura::MateCalc}};
+// Gives every window that names the process da in _NET_WM_PID the process a instead.
+bool ImpostaPidFinestre(std::int64_t da, std::int64_t a) {
+    Display* d = XOpenDisplay(nullptr);
+    if (d == nullptr) {
+        return false;
+    }
+    const Atom pidAtom = XInternAtom(d, "_NET_WM_PID", False);
+    const std::vector<Window> finestre = FinestreConPid(d, da);
+    const unsigned long nuovo = static_cast<unsigned long>(a);
+    for (const Window w : finestre) {
+        XChangeProperty(d, w, pidAtom, XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&nuovo), 1);
+    }
+    XCloseDisplay(d);
+    return !finestre.empty();
+}
+
+// Whether a window of the process is on screen, focused or not.
+bool FinestraMostrata(std::int64_t processo) {
+    Display* d = XOpenDisplay(nullptr);
+    if (d == nullptr) {
+        return false;
+    }
+    bool mostrata = false;
+    for (const Window w : FinestreConPid(d, processo)) {
+        XWindowAttributes attributi;
+        mostrata = mostrata || (XGetWindowAttributes(d, w, &attributi) != 0 &&
+                                attributi.map_state == IsViewable);
+    }
+    XCloseDisplay(d);
+    return mostrata;
+}
+
+// The stand-in's line edit repaints for a key's release as well as for its press, as
+// galculator's buttons do, so like galculator it must stay still a while before the next key:
+// else the release's repaint, drawn after the watch was reset, would confirm that next key.
+constexpr std::chrono::milliseconds QUIETE_FINTA{100};
+const RitmoTasti RITMO_FINTA{.quiete = QUIETE_FINTA, .azzeramento = {}};
+const std::vector<CandidatoCalcolatrice> FINTA{
+    {CALCOLATRICE_FINTA, {}, ModoScrittura::MateCalc, QUIETE_FINTA}};
 const Regione PUNTO{".", ","};
 
 TEST(CalcolatriceReale, IlNumeroArrivaComeUnSoloArgomentoAllAvvio) {
@@ -133,7 +165,7 @@ AvviaDueFinte(const std::array<CartellaFinta, 2>& cartelle) {
 // is typed, so a marker typed into it now arrives after anything sent to it before.
 std::optional<QByteArray> TestoDopoUnSegno(const CartellaFinta& cartella, std::int64_t processo) {
     if (!QTest::qWaitFor([&] { return AttivaFinestraX11(processo); }, 10000) ||
-        !DigitaX11(processo, {{.carattere = '8'}}, {})) {
+        !DigitaX11(processo, {{.carattere = '8'}}, RITMO_FINTA)) {
         return std::nullopt;
     }
     return cartella.Leggi("testo");
@@ -144,8 +176,8 @@ TEST(DigitazioneX11, NienteTastiAUnaFinestraCheHaPersoIlFuoco) {
     const auto avviati = AvviaDueFinte(cartelle);
     ASSERT_TRUE(avviati);
     const std::array<std::int64_t, 2> processi = *avviati;
-    EXPECT_FALSE(DigitaX11(processi[0], {{.carattere = '7'}}, {}));
-    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, {}));
+    EXPECT_FALSE(DigitaX11(processi[0], {{.carattere = '7'}}, RITMO_FINTA));
+    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, RITMO_FINTA));
     EXPECT_EQ(cartelle[1].Leggi("testo"), "7");
     EXPECT_EQ(TestoDopoUnSegno(cartelle[0], processi[0]), "8");
 }
@@ -160,7 +192,7 @@ TEST(DigitazioneX11, UnaFinestraCheSiSpacciaPerLaCalcolatriceNonRiceveNulla) {
     const std::array<std::int64_t, 2> processi = *avviati;
     ASSERT_TRUE(ImpostaPidFinestre(processi[0], processi[1]));
     ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processi[1]); }, 10000));
-    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, {}));
+    EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, RITMO_FINTA));
     EXPECT_EQ(cartelle[1].Leggi("testo"), "7");
     EXPECT_EQ(TestoDopoUnSegno(cartelle[0], processi[0]), "8");
 }
@@ -189,12 +221,40 @@ TEST(DigitazioneX11, UnTastoNonMostratoFermaEAzzera) {
         // Long enough for a busy machine where the keys are shown; where one never is, the
         // wait is spent once.
         const RitmoTasti ritmo{.attesa = caso.mostrati ? 10s : 2s,
+                               .quiete = QUIETE_FINTA,
                                .azzeramento = {{.carattere = U'\x1b'}}};
         EXPECT_EQ(DigitaX11(avvio->processo, caso.tasti, ritmo), caso.mostrati)
             << caso.testo.data();
         EXPECT_TRUE(QTest::qWaitFor([&] { return cartella.Leggi("testo", 0) == caso.testo; }, 5000))
             << "left as " << cartella.Leggi("testo", 0).value_or("nothing").data();
     }
+}
+
+// A calculator starved just as it gets the focus, here stopped for a second, repaints for
+// the focus only once it runs again, when the first key is already on its way: that repaint
+// confirms no key, and the key it does not show is still refused.
+TEST(DigitazioneX11, IlRidisegnoPerIlFuocoDiUnaCalcolatriceAffamataNonConfermaTasti) {
+    const CartellaFinta cartella;
+    PiattaformaLinux piattaforma(PUNTO, FINTA, SessioneGrafica::X11);
+    const auto avvio = piattaforma.Avvia("0");
+    ASSERT_TRUE(avvio);
+    const auto processo = static_cast<pid_t>(avvio->processo);
+    // Stopped before it reads of the focus, it repaints for it only once it runs again.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FinestraMostrata(processo); }, 10000));
+    ::kill(processo, SIGSTOP);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processo); }, 10000));
+    // How long it is starved, not a wait for anything.
+    std::thread riparte([processo] {
+        std::this_thread::sleep_for(1s);
+        ::kill(processo, SIGCONT);
+    });
+    const RitmoTasti ritmo{
+        .attesa = 3s, .quiete = QUIETE_FINTA, .azzeramento = {{.carattere = U'\x1b'}}};
+    EXPECT_FALSE(
+        DigitaX11(processo, {{.carattere = '7'}, {.carattere = 'x'}, {.carattere = '8'}}, ritmo));
+    riparte.join();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cartella.Leggi("testo", 0) == ""; }, 5000))
+        << "left as " << cartella.Leggi("testo", 0).value_or("nothing").data();
 }
 
 // Keys the program types do not repeat while typed: a server short of time may hold one down
@@ -214,7 +274,7 @@ TEST(DigitazioneX11, ITastiBattutiNonSiRipetono) {
         return (stato.auto_repeats[sette / 8] & (1 << (sette % 8))) != 0;
     };
     EXPECT_TRUE(ripete());
-    EXPECT_TRUE(DigitaX11(avvio->processo, {{.carattere = '7'}, {.carattere = '7'}}, {}));
+    EXPECT_TRUE(DigitaX11(avvio->processo, {{.carattere = '7'}, {.carattere = '7'}}, RITMO_FINTA));
     EXPECT_EQ(cartella.Leggi("ripetizione"), "00");
     EXPECT_TRUE(ripete());
     XCloseDisplay(d);
