@@ -241,6 +241,11 @@ TEST(DigitazioneX11, IlRidisegnoPerIlFuocoDiUnaCalcolatriceAffamataNonConfermaTa
     const auto processo = static_cast<pid_t>(avvio->processo);
     // Stopped before it reads of the focus, it repaints for it only once it runs again.
     ASSERT_TRUE(QTest::qWaitFor([&] { return FinestraMostrata(processo); }, 10000));
+    // Runs again however the test ends, so that the folder's clean-up can end it.
+    const struct Riprende {
+        pid_t processo;
+        ~Riprende() { ::kill(processo, SIGCONT); }
+    } riprende{processo};
     ::kill(processo, SIGSTOP);
     ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(processo); }, 10000));
     // How long it is starved, not a wait for anything.
