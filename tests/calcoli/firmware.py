@@ -481,6 +481,7 @@ def controlla_rifiuti():
         # Numbers Marlin already uses: 998 and 999 are dummies with no protection.
         (tabella + ["--da", "0", "--a", "100", "--passo", "1", "--numero", "998"], "998"),
         (tabella + ["--da", "0", "--a", "100", "--passo", "1", "--numero", "1000"], "1000"),
+        (tabella + ["--da", "0", "--a", "100", "--passo", "1", "--numero", "901.5"], "intero"),
         (["tabella", "--r0", "10000", "--beta", "3950", "--da", "0", "--a", "100", "--passo", "1",
           "--formato", "esphome"], "resistance"),
         (["tabella", "--r0", "10000", "--beta", "3950", "--da", "0", "--a", "100", "--passo",

@@ -210,46 +210,6 @@ TEST(Conversioni, NelleDueRegioni) {
     // clang-format on
 }
 
-TEST(Conversioni, SiConcatenano) {
-    for (const Regione& r : {Regione{".", ","}, Regione{",", "."}}) {
-        FinestraDiProva f(r);
-        f.Digita("10000r3950B25");
-        f.Tasto(Qt::Key_F3);
-        f.Clic(Schiera::Operazione, OPERAZIONE_OHM_IN_C);
-        const QString d = QString::fromStdString(r.decimale);
-        EXPECT_EQ(f.UltimaRiga(), "10000" + d + "0 [Ohm] = 25" + d + "0 [°C]");
-        f.Digita("5");
-        EXPECT_EQ(f.Registro(), "25" + d + "05");
-    }
-}
-
-// A user's keyboard session in a decimal-comma region: keyed and pasted decimals, results
-// stored as parameters and sign changes of results all read their decimals.
-TEST(Conversioni, SessioneInRegioneConVirgola) {
-    FinestraDiProva f(Regione{",", "."});
-    EXPECT_EQ(f.Storico(), (QStringList{"Parametri NTC:", "* R0 = 0,0", "* B  = 0,0", ""}));
-    f.Digita("2.5");
-    f.Tasto(Qt::Key_F4);
-    EXPECT_EQ(f.UltimaRiga(), "2.5 [°C] = 36,5 [°F]");
-    EXPECT_EQ(f.Registro(), "36,5");
-    f.Digita("-");
-    EXPECT_EQ(f.Registro(), "-36.5");
-    f.Tasto(Qt::Key_Delete);
-    f.Digita("697,5r");
-    EXPECT_EQ(f.UltimaRiga(), "-> R0 = 697,5");
-    f.MettiNegliAppunti("12,5");
-    f.Tasto(Qt::Key_V, Qt::ControlModifier);
-    f.Tasto(Qt::Key_F4);
-    EXPECT_EQ(f.UltimaRiga(), "12.5 [°C] = 54,5 [°F]");
-    f.Tasto(Qt::Key_Delete);
-    f.Digita("3950b");
-    EXPECT_EQ(f.UltimaRiga(), "-> B  = 3950,0");
-    f.ImpostaRegistro("25,0");
-    f.Digita(".");
-    f.Tasto(Qt::Key_F4);
-    EXPECT_EQ(f.UltimaRiga(), "25,0. [°C] = Errore");
-}
-
 TEST(Scambio, CopiaIncollaECalcolatrice) {
     FinestraDiProva f;
     f.Digita("25");

@@ -56,6 +56,13 @@ TEST(Comando, ExitStatusAndNothingOnStandardOutputOnFailure) {
             EXPECT_TRUE(esito.errori.starts_with("brevanto-ntc: ")) << esito.errori;
         }
     }
+    // A value outside a maker's table is told the table's range.
+    EXPECT_TRUE(Esegui({"temperatura", "--tabella", MURATA, "1e9"})
+                    .errori.ends_with(": la tabella va da -40 °C (195652 Ω) a 125 °C (531 Ω)\n"));
+    // Bad usage ends with where to read more: the program's help, or the subcommand's.
+    EXPECT_TRUE(Esegui({"boh"}).errori.ends_with("prova 'brevanto-ntc --help'.\n"));
+    EXPECT_TRUE(Esegui({"partitore", "--r0", "1", "--beta", "2", "25"})
+                    .errori.ends_with("prova 'brevanto-ntc partitore --help'.\n"));
 }
 
 // The CSV form is the next test's, for every kind of model.
@@ -109,57 +116,6 @@ TEST(Comando, FittedCoefficientsReadBackToTheSameDoubles) {
     EXPECT_TRUE(esito.errori.empty());
 }
 
-// --r0 pins the Beta's R at T0 and leaves B alone to fit; the free fit moves R0.
-TEST(Comando, BetaFitWithR0Given) {
-    const std::vector<std::string_view> punti{"--punti", "0:30000", "50:3800", "85:1500"};
-    auto fissa = std::vector<std::string_view>{"adatta", "--modello", "beta", "--r0", "10k"};
-    fissa.insert(fissa.end(), punti.begin(), punti.end());
-    const std::string fissato = Uscita(fissa);
-    EXPECT_EQ(Valore(fissato, "R0"), "10000");
-    const double u0 = 1 / 273.15 - 1 / 298.15;
-    const double u50 = 1 / 323.15 - 1 / 298.15;
-    const double u85 = 1 / 358.15 - 1 / 298.15;
-    const double b = (u0 * std::log(3.0) + u50 * std::log(0.38) + u85 * std::log(0.15)) /
-                     (u0 * u0 + u50 * u50 + u85 * u85);
-    EXPECT_NEAR(Numero(Valore(fissato, "B")), b, b * 1e-12);
-    auto libera = std::vector<std::string_view>{"adatta", "--modello", "beta"};
-    libera.insert(libera.end(), punti.begin(), punti.end());
-    EXPECT_NE(Valore(Uscita(libera), "R0"), "10000");
-    auto altra =
-        std::vector<std::string_view>{"adatta", "--modello", "steinhart-hart", "--r0", "10000"};
-    altra.insert(altra.end(), punti.begin(), punti.end());
-    const Esecuzione rifiutata = Esegui(altra);
-    EXPECT_EQ(rifiutata.stato, STATO_USO);
-    EXPECT_NE(rifiutata.errori.find("--r0 vale solo per --modello beta"), std::string::npos)
-        << rifiutata.errori;
-}
-
-TEST(Comando, NegativeCOffersTheBetaOfTheOuterPoints) {
-    const Esecuzione esito = Esegui({"adatta", "--modello", "steinhart-hart", "--json", "--punti",
-                                     "25:10000", "50:4161", "85:1600"});
-    ASSERT_EQ(esito.stato, STATO_FATTO) << esito.errori;
-    EXPECT_LT(Numero(Valore(esito.uscita, "  \"C\"")), 0);
-    EXPECT_NE(esito.uscita.find("\"beta_estremi\": {\"R0\": 10000, \"B\": 3261.458"),
-              std::string::npos)
-        << esito.uscita;
-    EXPECT_NE(esito.uscita.find("\"avvisi\": [\""), std::string::npos);
-    EXPECT_TRUE(esito.errori.starts_with("brevanto-ntc: avviso: ")) << esito.errori;
-}
-
-TEST(Comando, TableStepsLandOnTheDecimalsTyped) {
-    const auto righe = Righe(Uscita({"tabella", "--r0", "10000", "--beta", "3950", "--da", "-55",
-                                     "--a", "300", "--passo", "0.01"}));
-    ASSERT_EQ(righe.size(), 35501U + 1);
-    EXPECT_EQ(righe[0], "T_C,R_ohm,alfa_1_K");
-    for (size_t i = 1; i < righe.size(); ++i) {
-        // A quotient of two whole numbers is the double nearest the decimal, as typed.
-        const double decimale = static_cast<double>(-5500 + static_cast<long>(i) - 1) / 100;
-        const std::string_view riga = righe[i];
-        ASSERT_EQ(Numero(riga.substr(0, riga.find(','))), decimale) << riga;
-    }
-    EXPECT_TRUE(righe.back().starts_with("300,"));
-}
-
 TEST(Comando, ALongTableGoesOutInPiecesAndAFailedOneNotAtAll) {
     std::vector<std::string_view> argomenti{"tabella", "--tabella", MURATA,    "--da", "-40",
                                             "--a",     "125",       "--passo", "0.01"};
@@ -191,17 +147,6 @@ TEST(Comando, ALongTableGoesOutInPiecesAndAFailedOneNotAtAll) {
     EXPECT_EQ(fallito.errori,
               "brevanto-ntc: nessuna resistenza a T = 125.01 °C con questo modello: la tabella va "
               "da -40 °C (195652 Ω) a 125 °C (531 Ω)\n");
-}
-
-TEST(Comando, CommaCsvForSpreadsheets) {
-    const auto righe =
-        Righe(Uscita({"tabella", "--r0", "10000", "--beta", "3950", "--da", "25", "--a", "25.5",
-                      "--passo", "0.5", "--virgola", "--partitore", "10000"}));
-    ASSERT_EQ(righe.size(), 3U);
-    EXPECT_EQ(righe[0], "T_C;R_ohm;alfa_1_K;adc");
-    EXPECT_TRUE(righe[1].starts_with("25;10000;-0,04")) << righe[1];
-    EXPECT_TRUE(righe[1].ends_with(";2048")) << righe[1];
-    EXPECT_TRUE(righe[2].starts_with("25,5;")) << righe[2];
 }
 
 // A window program switches the C library to the user's region: the texts must not change.

@@ -1,5 +1,5 @@
-// Numbers in and out of the command: ohm values as engineers write them, --cifre,
-// --virgola, and no inf or nan printed.
+// Numbers in and out of the command: a decimal comma refused, --cifre, --virgola, and no inf
+// or nan printed.
 #include "tests/ntc/comando_prova.h"
 
 #include <algorithm>
@@ -8,41 +8,6 @@
 #include <cmath>
 
 namespace {
-
-// Every word of the line in the engineers' forms reads as its plain counterpart.
-TEST(NumeriComando, OhmsInTheEngineersFormsWhereverAResistanceGoes) {
-    struct Caso {
-        std::vector<std::string_view> ingegnere;
-        std::vector<std::string_view> semplice;
-    };
-    const std::vector<Caso> casi{
-        {{"resistenza", "--r0", "10k", "--beta", "3950", "25"},
-         {"resistenza", "--r0", "10000", "--beta", "3950", "25"}},
-        {{"temperatura", "--r0", "4k7", "--beta", "3950", "470R", "4R7", "2.2k", "10K", "1M"},
-         {"temperatura", "--r0", "4700", "--beta", "3950", "470", "4.7", "2200", "10000",
-          "1000000"}},
-        {{"temperatura", "--esteso", "3.354016e-3", "2.569850e-4", "2.620131e-6", "6.383091e-8",
-          "--rif", "10k", "4k7"},
-         {"temperatura", "--esteso", "3.354016e-3", "2.569850e-4", "2.620131e-6", "6.383091e-8",
-          "--rif", "10000", "4700"}},
-        {{"partitore", "--r0", "100k", "--beta", "4267", "--partitore", "4k7", "200"},
-         {"partitore", "--r0", "100000", "--beta", "4267", "--partitore", "4700", "200"}},
-        {{"adatta", "--modello", "beta", "--punti", "-40:195k652", "85:1k452"},
-         {"adatta", "--modello", "beta", "--punti", "-40:195652", "85:1452"}},
-        {{"adatta", "--modello", "beta", "--r0", "10k", "--punti", "0:27k219", "85:1452"},
-         {"adatta", "--modello", "beta", "--r0", "10000", "--punti", "0:27219", "85:1452"}},
-    };
-    for (const Caso& caso : casi) {
-        EXPECT_EQ(Uscita(caso.ingegnere), Uscita(caso.semplice)) << caso.ingegnere.front();
-    }
-    // A temperature is no resistance, and these are no forms at all.
-    for (const std::string_view parola : {"10m", "4k7k", "k7", "1.5k5", "10 k", "1e3k", "10kΩ"}) {
-        const Esecuzione esito = Esegui({"temperatura", "--r0", "10000", "--beta", "3950", parola});
-        EXPECT_EQ(esito.stato, STATO_USO) << parola;
-        EXPECT_NE(esito.errori.find("non è una resistenza"), std::string::npos) << esito.errori;
-    }
-    EXPECT_EQ(Uscita({"resistenza", "--r0", "10000", "--beta", "3950", "25k"}, STATO_USO), "");
-}
 
 TEST(NumeriComando, ADecimalCommaIsRefusedWithTheReason) {
     const Esecuzione esito = Esegui({"resistenza", "--r0", "10000", "--beta", "3950,5", "25"});

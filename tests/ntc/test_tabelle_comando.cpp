@@ -1,13 +1,11 @@
-// Maker tables given to the command (--tabella): units, quotes, bad rows, what is not a
-// table, and the range a value fell outside of.
+// Maker tables given to the command (--tabella): the header's units, and what is not a table.
+// Rows and quotes are the table reader's own tests.
 #include "tests/ntc/comando_prova.h"
 #include "tests/profilo/cartella_prova.h"
 
 #include <filesystem>
 
 namespace {
-
-const std::string TABELLA_MURATA = std::string(TABELLE) + "/murata_ncp15xh103.csv";
 
 TEST(TabelleComando, HeaderUnitsAreReadOrTheTableIsRefused) {
     CartellaProva cartella;
@@ -45,25 +43,6 @@ TEST(TabelleComando, HeaderUnitsAreReadOrTheTableIsRefused) {
     }
 }
 
-TEST(TabelleComando, TenBadRowsAreNamedThenCounted) {
-    CartellaProva cartella;
-    const std::string file = (cartella / "tabella.csv").string();
-    std::string testo = "T_C,R_ohm\n25,10000\n";
-    for (int riga = 3; riga <= 17; ++riga) {
-        testo += "x,1\n";
-    }
-    ScriviFile(file, testo);
-    const Esecuzione esito = Esegui({"temperatura", "--tabella", file, "10000"});
-    EXPECT_EQ(esito.stato, STATO_DATI);
-    const std::vector<std::string> righe = Righe(esito.errori);
-    ASSERT_EQ(righe.size(), 11U) << esito.errori;
-    for (std::size_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(righe[i], "brevanto-ntc: " + file + ":" + std::to_string(i + 3) +
-                                ": temperatura non leggibile");
-    }
-    EXPECT_EQ(righe[10], "brevanto-ntc: " + file + ": e altre 5 righe");
-}
-
 TEST(TabelleComando, WhatIsNoTableSaysWhatItIs) {
     CartellaProva cartella;
     const std::string grande = (cartella / "grande.csv").string();
@@ -80,29 +59,6 @@ TEST(TabelleComando, WhatIsNoTableSaysWhatItIs) {
         EXPECT_EQ(esito.stato, STATO_DATI);
         std::string atteso = "brevanto-ntc: " + percorso;
         atteso += ": " + messaggio + '\n';
-        EXPECT_EQ(esito.errori, atteso);
-    }
-}
-
-TEST(TabelleComando, AValueOutsideTheTableGetsItsRange) {
-    const std::string campo = ": la tabella va da -40 °C (195652 Ω) a 125 °C (531 Ω)\n";
-    const std::vector<std::pair<std::vector<std::string_view>, std::string>> casi{
-        {{"temperatura", "--tabella", TABELLA_MURATA, "1e9"},
-         "nessuna temperatura per R = 1e9 con questo modello"},
-        {{"resistenza", "--tabella", TABELLA_MURATA, "130"},
-         "nessuna resistenza per T = 130 con questo modello"},
-        {{"beta", "--tabella", TABELLA_MURATA, "--tra", "25", "150"},
-         "nessun B tra 25 e 150 °C con questo modello"},
-        {{"tolleranza", "--tabella", TABELLA_MURATA, "--tol-r25", "1", "-50"},
-         "nessun risultato per T = -50 con questo modello"},
-        {{"partitore", "--tabella", TABELLA_MURATA, "--partitore", "10k", "--adc", "4095.9"},
-         "nessun risultato per adc = 4095.9 con questo modello e questo partitore"},
-    };
-    for (const auto& [argomenti, messaggio] : casi) {
-        const Esecuzione esito = Esegui(argomenti);
-        EXPECT_EQ(esito.stato, STATO_DATI);
-        std::string atteso = "brevanto-ntc: " + messaggio;
-        atteso += campo;
         EXPECT_EQ(esito.errori, atteso);
     }
 }

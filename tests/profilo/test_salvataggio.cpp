@@ -114,6 +114,10 @@ TEST(Dimensione, NessunSalvataggioPortaIlFileOltreUnMiB) {
         EXPECT_EQ(fs::file_size(file), DIMENSIONE_MASSIMA_FILE);
         EXPECT_EQ(LeggiFileProfilo(file).profilo.Valore("NTC", "R0"), "4701");
     }
+    // One byte more and the file is not read at all.
+    CartellaProva oltre;
+    ScriviFile(oltre / "p.ntc", pieno + "x");
+    EXPECT_EQ(LeggiFileProfilo(oltre / "p.ntc").stato, StatoLettura::Errore);
     CartellaProva cartella;
     EXPECT_FALSE(ScriviVociProfilo(cartella / "nuovo.ntc",
                                    {{{"NTC", "R0", std::string(DIMENSIONE_MASSIMA_FILE, '1')}}}));
@@ -178,6 +182,17 @@ TEST(Proprietario, UnCompagnoDiSquadraSalvaIlFileDiUnAltro) {
               0);
     EXPECT_EQ(Stato(squadra / "bob.ntc").st_uid, BOB);
     EXPECT_EQ(Stato(squadra / "bob.ntc").st_gid, SQUADRA);
+    // Bob's file of the team's group, in his folder that passes no group on, stays the team's.
+    const fs::path suo = base / "bob";
+    fs::create_directory(suo);
+    ASSERT_EQ(::chown(suo.c_str(), BOB, BOB), 0);
+    ScriviFile(suo / "sonda.ntc", "[NTC]\n");
+    ASSERT_EQ(::chown((suo / "sonda.ntc").c_str(), BOB, SQUADRA), 0);
+    ASSERT_EQ(comeBob([&] { return ScriviVociProfilo(suo / "sonda.ntc", VOCI_SALVATE); }), 0);
+    EXPECT_EQ(Stato(suo / "sonda.ntc").st_gid, SQUADRA);
+    // One the team alone may write, bob saves.
+    ASSERT_EQ(::chmod(file.c_str(), 0460), 0);
+    EXPECT_EQ(comeBob([&] { return ScriviVociProfilo(file, VOCI_SALVATE); }), 0);
     // A read-only file of alice's stays hers and unchanged.
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
     EXPECT_EQ(comeBob([&] { return ScriviVociProfilo(file, {{{"NTC", "R0", "1"}}}); }), 1);

@@ -7,18 +7,6 @@ namespace {
 const Regione VIRGOLA{",", "."};
 const Regione PUNTO{".", ","};
 
-TEST(Copia, LeRigheSelezionateOIlRegistro) {
-    const std::vector<std::string> righe{"Parametri NTC:", "25 [°C] = 10000.0 [Ohm]", ""};
-    const std::pair<std::vector<bool>, std::string> casi[] = {
-        {{false, false, false}, "1E+20"},
-        {{false, true}, "\r\n25 [°C] = 10000.0 [Ohm]"},
-        {{true, false, true}, "\r\nParametri NTC:\r\n"},
-        {{false, false, false, true}, "1E+20"}};
-    for (const auto& [selezionate, atteso] : casi) {
-        EXPECT_EQ(TestoDaCopiare(righe, selezionate, "1E+20"), atteso) << atteso;
-    }
-}
-
 // Texts written as under ","; the "." region reads each with "," and "." swapped.
 std::string Scambiato(std::string testo) {
     for (char& c : testo) {
@@ -53,17 +41,6 @@ TEST(Incolla, IlNumeroDegliAppuntiSecondoLaRegione) {
                                 "\xA0\x32\x35", "25\xC2"}) {
         EXPECT_EQ(TestoDaIncollare(appunti, VIRGOLA), std::nullopt) << appunti;
         EXPECT_EQ(TestoDaIncollare(Scambiato(appunti), PUNTO), std::nullopt) << appunti;
-    }
-}
-
-// A separator of more than one byte is read and replaced whole.
-TEST(Incolla, SeparatoreDecimaleArabo) {
-    const Regione araba{"\u066B", "\u066C"};
-    const std::pair<std::string, std::optional<std::string>> casi[] = {
-        {"3\u066B5", "3.5"},   {"1E3", "1000"},       {"1\u066C234\u066B5", "1234.5"},
-        {"0\u066B5\n", "0.5"}, {"3.5", std::nullopt}, {"3\xD9", std::nullopt}};
-    for (const auto& [appunti, registro] : casi) {
-        EXPECT_EQ(TestoDaIncollare(appunti, araba), registro) << appunti;
     }
 }
 
