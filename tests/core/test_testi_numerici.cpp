@@ -57,7 +57,8 @@ TEST(NumeroInTesto, Forme) {
           Scrittura{999999999999999, "999999999999999"}, Scrittura{999999999999999.9, "1E+15"},
           Scrittura{0.000999, "9.99E-04"}, Scrittura{0x1p-1074, "4.94065645841247E-324"},
           Scrittura{DBL_MAX, "1.79769313486232E+308"}, Scrittura{1000000000000005, "1E+15"},
-          Scrittura{1000000000000015, "1.00000000000002E+15"}}) {
+          Scrittura{1000000000000015, "1.00000000000002E+15"}, Scrittura{-HUGE_VAL, "-inf"},
+          Scrittura{HUGE_VAL, "inf"}}) {
         EXPECT_EQ(NumeroInTesto(valore), atteso);
     }
 }
