@@ -1,4 +1,4 @@
-// The main window at work: history, keypad, keys and focus, parameters, conversions, menus.
+// The main window at work: history, keys and focus, conversions, clipboard, files, the end.
 #include "tests/finestra/finestra_di_prova.h"
 
 #include <QFile>
@@ -42,42 +42,6 @@ TEST(Storico, AvvioRiepiloghiESelezione) {
     EXPECT_EQ(scelte, QModelIndexList{f.Lista()->currentIndex()});
     EXPECT_EQ(f.Lista()->RigaCorrente(), f.Lista()->Conta() - 1);
     EXPECT_TRUE(f.Lista()->viewport()->rect().intersects(f.Lista()->visualRect(scelte.value(0))));
-}
-
-// A keypad button by its sign: X for Clear, C for C, \b for Back; "," is the point as well.
-void Premi(FinestraDiProva& f, QChar segno, bool mouse) {
-    if (mouse) {
-        const qint16 tasto = segno.isDigit() ? static_cast<qint16>(segno.digitValue())
-                             : segno == u'.' || segno == u',' ? TASTO_PUNTO
-                             : segno == u'-'                  ? TASTO_SEGNO
-                             : segno == u'X'                  ? TASTO_CLEAR
-                             : segno == u'C'                  ? TASTO_C
-                                                              : TASTO_BACK;
-        f.Clic(Schiera::Tasto, tasto);
-    } else if (segno == u'C' || segno == u'X') {
-        f.Tasto(Qt::Key_Delete, segno == u'X' ? Qt::ShiftModifier : Qt::NoModifier);
-    } else {
-        f.Digita(segno);
-    }
-}
-
-TEST(Tastierino, SequenzeColMouseEDallaTastiera) {
-    // clang-format off
-    const std::pair<const char*, const char*> sequenze[] = {
-        {"70", "70"}, {"00", "0"}, {"0.5.", "0.5"}, {"5\b.", "0."}, {"5-\b.5", "-.5"},
-        {"5-\b\b", "0"}, {"12\b", "1"}, {"5--", "5"}, {"0.5-", "-0.5"}, {"12.-", "-12"},
-        {"12C", "0"}, {"42X", "42"}, {"2,5", "2.5"}};
-    // clang-format on
-    for (const bool mouse : {true, false}) {
-        FinestraDiProva f;
-        for (const auto& [tasti, registro] : sequenze) {
-            Premi(f, u'C', mouse);
-            for (const QChar c : QString(tasti)) {
-                Premi(f, c, mouse);
-            }
-            EXPECT_EQ(f.Registro(), registro) << tasti << (mouse ? " col mouse" : "");
-        }
-    }
 }
 
 TEST(Tastiera, FuocoMappaEScorciatoie) {
@@ -141,25 +105,6 @@ TEST(Uscita, FineProgrammaECtrlXFinisconoIlCiclo) {
                        static_cast<QWidget*>(&f.finestra)}) {
         w->setFocus();
         EXPECT_EQ(ciclo([] { FinestraDiProva::Tasto(Qt::Key_X, Qt::ControlModifier); }), 0);
-    }
-}
-
-TEST(Parametri, ImmissioneERifiuto) {
-    FinestraDiProva f;
-    const std::tuple<const char*, qint16, double, double, QStringList> casi[] = {
-        {"10000", PAR_R0, 10000, 3950, {"-> R0 = 10000.0"}},
-        {"3950", PAR_B, 10000, 3950, {"-> B  = 3950.0"}},
-        {"0", PAR_R0, 0, 3950, {"R0 > 0 !", "-> R0 = 0.0"}},
-        {"Errore", PAR_B, 10000, 0, {"B > 0 !", "-> B  = 0.0"}},
-        {"3,5", PAR_B, 10000, 3, {"-> B  = 3.0"}}};
-    for (const auto& [registro, indice, r0, b, righe] : casi) {
-        ParametriCorrenti() = ParametriNTC{10000, 3950};
-        f.ImpostaRegistro(registro);
-        const int prima = f.Lista()->Conta();
-        f.Clic(Schiera::Par, indice);
-        EXPECT_EQ(std::pair(ParametriCorrenti().R0, ParametriCorrenti().B), std::pair(r0, b));
-        EXPECT_EQ(f.Storico().mid(prima), righe) << registro;
-        EXPECT_EQ(f.Registro(), "0");
     }
 }
 

@@ -1,7 +1,6 @@
-// Rules of the main window that need no window: the register, the key map, the history lines.
+// Rules of the main window that need no window: the register and the key map.
 #include "finestra/mappa_tasti.h"
 #include "finestra/registro.h"
-#include "finestra/righe_storico.h"
 
 #include <gtest/gtest.h>
 
@@ -63,15 +62,6 @@ TEST(MappaTasti, ModificatoriConfrontatiInteriOLiberiPerICaratteri) {
         EXPECT_EQ(ComandoDelTasto(codice, modificatori), atteso)
             << std::hex << codice << " " << modificatori.toInt();
     }
-}
-
-// What each line says is seen through the window's own sessions; here the register is quoted
-// as it stands, with the value in the region's separator.
-TEST(RigheStorico, RegistroCitatoComE) {
-    const ParametriNTC p{4700, 3950};
-    EXPECT_EQ(
-        TestoRigaStorico(RigaRisultato{OPERAZIONE_OHM_IN_C, 25.5}, " 1.5x", p, Regione{",", "."}),
-        " 1.5x [Ohm] = 25,5 [°C]");
 }
 
 } // namespace

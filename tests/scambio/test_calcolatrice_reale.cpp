@@ -115,21 +115,6 @@ const std::vector<CandidatoCalcolatrice> FINTA{
     {CALCOLATRICE_FINTA, {}, ModoScrittura::MateCalc, QUIETE_FINTA}};
 const Regione PUNTO{".", ","};
 
-TEST(CalcolatriceReale, IlNumeroArrivaComeUnSoloArgomentoAllAvvio) {
-    const CartellaFinta cartella;
-    const std::vector<CandidatoCalcolatrice> candidati{
-        {"/nessuna/calcolatrice", {"{numero}"}},
-        {CALCOLATRICE_FINTA, {"--equation={numero}"}, ModoScrittura::Testo},
-    };
-    InviaCalcolatrice comando(
-        std::make_unique<PiattaformaLinux>(PUNTO, candidati, SessioneGrafica::Wayland), PUNTO);
-    QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-    comando.Invia("-1E+20");
-    ASSERT_EQ(concluso.count(), 1);
-    EXPECT_TRUE(concluso.at(0).at(0).toBool());
-    EXPECT_EQ(cartella.Leggi("argomenti"), "--equation=-1E+20\n");
-}
-
 TEST(DigitazioneX11, IlTestoArrivaComeMostrato) {
     const CartellaFinta cartella;
     InviaCalcolatrice comando(
@@ -195,39 +180,6 @@ TEST(DigitazioneX11, UnaFinestraCheSiSpacciaPerLaCalcolatriceNonRiceveNulla) {
     EXPECT_TRUE(DigitaX11(processi[1], {{.carattere = '7'}}, RITMO_FINTA));
     EXPECT_EQ(cartelle[1].Leggi("testo"), "7");
     EXPECT_EQ(TestoDopoUnSegno(cartelle[0], processi[0]), "8");
-}
-
-// The stand-in ignores "x" without a repaint, as a calculator that did not take a key. A
-// key it does not show stops the typing and its clearing key (Escape) empties it, unless
-// the key is one the calculator shows nothing for, which the key after it confirms.
-TEST(DigitazioneX11, UnTastoNonMostratoFermaEAzzera) {
-    using namespace std::chrono_literals;
-    const Tasto x{.carattere = 'x'};
-    const Tasto xMuto{.carattere = 'x', .muto = true};
-    const struct {
-        std::vector<Tasto> tasti;
-        bool mostrati;
-        QByteArray testo;
-    } casi[] = {
-        {{{.carattere = '7'}, xMuto, {.carattere = '8'}}, true, "78"},
-        {{{.carattere = '7'}, x, {.carattere = '8'}}, false, ""},
-    };
-    for (const auto& caso : casi) {
-        const CartellaFinta cartella;
-        PiattaformaLinux piattaforma(PUNTO, FINTA, SessioneGrafica::X11);
-        const auto avvio = piattaforma.Avvia("0");
-        ASSERT_TRUE(avvio);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return AttivaFinestraX11(avvio->processo); }, 10000));
-        // Long enough for a busy machine where the keys are shown; where one never is, the
-        // wait is spent once.
-        const RitmoTasti ritmo{.attesa = caso.mostrati ? 10s : 2s,
-                               .quiete = QUIETE_FINTA,
-                               .azzeramento = {{.carattere = U'\x1b'}}};
-        EXPECT_EQ(DigitaX11(avvio->processo, caso.tasti, ritmo), caso.mostrati)
-            << caso.testo.data();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return cartella.Leggi("testo", 0) == caso.testo; }, 5000))
-            << "left as " << cartella.Leggi("testo", 0).value_or("nothing").data();
-    }
 }
 
 // A calculator starved just as it gets the focus, here stopped for a second, repaints for

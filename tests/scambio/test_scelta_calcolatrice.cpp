@@ -1,16 +1,11 @@
-#include "scambio/invia_calcolatrice.h"
+// Which calculator is chosen, and the keys or argument that bring it a number.
 #include "scambio/scelta_calcolatrice.h"
 
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <set>
 
 namespace {
-
-using namespace std::chrono_literals;
 
 TEST(ScritturaCalcolatrice, OgniCalcolatriceLeggeLoStessoValore) {
     const Regione punto{".", ","};
@@ -97,72 +92,6 @@ TEST(SceltaCalcolatrice, IlPrimoInstallatoNellOrdineEIlModoDiConsegna) {
             EXPECT_EQ(std::tie(comando->programma, comando->argomenti, comando->consegna),
                       std::tuple("/usr/bin/" + caso.programma, caso.argomenti, caso.consegna));
         }
-    }
-}
-
-// The platform as the command sees it; the window comes up at check number finestraAl + 1.
-class PiattaformaFinta : public PiattaformaCalcolatrice {
-public:
-    std::optional<AvvioCalcolatrice> Avvia(const std::string& testo) override {
-        avviati.push_back(testo);
-        return avvio;
-    }
-    bool FinestraAttiva(std::int64_t processo) override {
-        EXPECT_EQ(processo, avvio->processo);
-        attiva = ++controlli > finestraAl && finestraAl >= 0;
-        return attiva;
-    }
-    bool Digita(std::int64_t processo, const std::string& testo) override {
-        EXPECT_TRUE(attiva && processo == avvio->processo) << "typed into an inactive window";
-        digitati.push_back(testo);
-        return true;
-    }
-
-    std::optional<AvvioCalcolatrice> avvio = AvvioCalcolatrice{42, ConsegnaNumero::DaDigitare};
-    int finestraAl = 0; // -1: never
-    bool attiva = false;
-    int controlli = 0;
-    std::vector<std::string> avviati, digitati;
-};
-
-TEST(InvioCalcolatrice, AvvioAttesaDellaFinestraEConsegna) {
-    using enum ConsegnaNumero;
-    const struct {
-        std::optional<AvvioCalcolatrice> avvio;
-        int finestraAl;
-        bool consegnato;
-        int controlli; // -1: until the wait is over
-        std::vector<std::string> digitati;
-    } casi[] = {
-        {AvvioCalcolatrice{42, DaDigitare}, 3, true, 4, {"1E+20"}},
-        {AvvioCalcolatrice{42, DaDigitare}, -1, false, -1, {}},
-        {std::nullopt, 0, false, 0, {}},
-        {AvvioCalcolatrice{42, AllAvvio}, 0, true, 0, {}},
-        {AvvioCalcolatrice{42, Impossibile}, 0, false, 0, {}},
-    };
-    for (const auto& caso : casi) {
-        auto piattaforma = std::make_unique<PiattaformaFinta>();
-        PiattaformaFinta& finta = *piattaforma;
-        finta.avvio = caso.avvio;
-        finta.finestraAl = caso.finestraAl;
-        InviaCalcolatrice comando(std::move(piattaforma), {".", ","}, nullptr, 300ms, 10ms);
-        QSignalSpy concluso(&comando, &InviaCalcolatrice::Concluso);
-        comando.Invia("1E+20");
-        EXPECT_EQ(finta.avviati, std::vector<std::string>{"1E+20"});
-        ASSERT_TRUE(concluso.count() == 1 || concluso.wait(10000));
-        EXPECT_EQ(concluso.at(0).at(0).toBool(), caso.consegnato);
-        const int controlliAllaFine = finta.controlli;
-        // Qt fires timers in the order they fall due: a check still going on would come
-        // before a timer of three checking intervals started now.
-        bool scaduto = false;
-        QTimer::singleShot(30ms, [&scaduto] { scaduto = true; });
-        ASSERT_TRUE(QTest::qWaitFor([&scaduto] { return scaduto; }, 10000));
-        EXPECT_EQ(concluso.count(), 1);
-        EXPECT_EQ(finta.controlli, controlliAllaFine) << "kept looking after the end";
-        // A busy machine fires fewer of the 10 ms checks within the wait.
-        EXPECT_TRUE(caso.controlli < 0 ? finta.controlli >= 2 : finta.controlli == caso.controlli)
-            << finta.controlli << " checks for the window";
-        EXPECT_EQ(finta.digitati, caso.digitati);
     }
 }
 
