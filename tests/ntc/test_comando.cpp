@@ -56,9 +56,6 @@ TEST(Comando, ExitStatusAndNothingOnStandardOutputOnFailure) {
             EXPECT_TRUE(esito.errori.starts_with("brevanto-ntc: ")) << esito.errori;
         }
     }
-    // A value outside a maker's table is told the table's range.
-    EXPECT_TRUE(Esegui({"temperatura", "--tabella", MURATA, "1e9"})
-                    .errori.ends_with(": la tabella va da -40 °C (195652 Ω) a 125 °C (531 Ω)\n"));
     // Bad usage ends with where to read more: the program's help, or the subcommand's.
     EXPECT_TRUE(Esegui({"boh"}).errori.ends_with("prova 'brevanto-ntc --help'.\n"));
     EXPECT_TRUE(Esegui({"partitore", "--r0", "1", "--beta", "2", "25"})
