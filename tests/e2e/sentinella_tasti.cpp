@@ -144,5 +144,16 @@ int main(int argc, char* argv[]) {
     XRecordDisableContext(controllo.get(), contesto);
     XRecordFreeContext(controllo.get(), contesto);
     XSync(controllo.get(), False);
-    return premuti && Risponde(controllo.get(), finestra, scadenza) ? 0 : 1;
+    // Which of the two never came tells a program that typed nothing from one that hangs.
+    if (!premuti) {
+        std::fprintf(stderr, "sentinella_tasti: %ld of %ld key presses by the deadline\n",
+                     conteggio.pressioni, attese);
+        return 1;
+    }
+    if (!Risponde(controllo.get(), finestra, scadenza)) {
+        std::fprintf(stderr, "sentinella_tasti: %ld key presses, then no answer to the ping\n",
+                     conteggio.pressioni);
+        return 1;
+    }
+    return 0;
 }
