@@ -1,10 +1,12 @@
 // Tells the scripts when a program has finished something it does while it types keys, as
 // the calculator hand-off does: watches every key press the server handles (RECORD
 // extension), prints "pronta" once it watches, and after the given number of key presses
-// asks the program's window for a ping (_NET_WM_PING). The program answers from its event
-// loop, so the answer comes once the work that typed the keys has returned. Exits 0 then,
-// 1 when that has not happened within the deadline, 2 on a bad call.
+// asks the program's window for a ping, as the hand-off asks a calculator. The program
+// answers from its event loop, so the answer comes once the work that typed the keys has
+// returned. Exits 0 then, 1 when that has not happened within the deadline, 2 on a bad call.
 // Arguments: the program's window id, the number of key presses, the deadline in seconds.
+#include "scambio/risposta_x11.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 #include <X11/extensions/record.h>
@@ -50,38 +52,6 @@ bool AttendiDati(Display* d, Orologio::time_point scadenza) {
     pollfd connessione{ConnectionNumber(d), POLLIN, 0};
     poll(&connessione, 1, static_cast<int>(resto));
     return true;
-}
-
-bool Risponde(Display* d, Window finestra, Orologio::time_point scadenza) {
-    const Window radice = DefaultRootWindow(d);
-    const Atom protocolli = XInternAtom(d, "WM_PROTOCOLS", False);
-    const Atom ping = XInternAtom(d, "_NET_WM_PING", False);
-    // The answer goes to the root window.
-    XSelectInput(d, radice, SubstructureNotifyMask | StructureNotifyMask);
-    XEvent richiesta{};
-    richiesta.xclient.type = ClientMessage;
-    richiesta.xclient.window = finestra;
-    richiesta.xclient.message_type = protocolli;
-    richiesta.xclient.format = 32;
-    richiesta.xclient.data.l[0] = static_cast<long>(ping);
-    richiesta.xclient.data.l[1] = CurrentTime;
-    richiesta.xclient.data.l[2] = static_cast<long>(finestra);
-    XSendEvent(d, finestra, False, NoEventMask, &richiesta);
-    XFlush(d);
-    for (;;) {
-        while (XPending(d) > 0) {
-            XEvent evento;
-            XNextEvent(d, &evento);
-            if (evento.type == ClientMessage && evento.xclient.message_type == protocolli &&
-                static_cast<Atom>(evento.xclient.data.l[0]) == ping &&
-                static_cast<Window>(evento.xclient.data.l[2]) == finestra) {
-                return true;
-            }
-        }
-        if (!AttendiDati(d, scadenza)) {
-            return false;
-        }
-    }
 }
 
 // Counts key presses on the data connection until there are as many as awaited; false at
@@ -150,7 +120,7 @@ int main(int argc, char* argv[]) {
                      conteggio.pressioni, attese);
         return 1;
     }
-    if (!Risponde(controllo.get(), finestra, scadenza)) {
+    if (AttendiRisposta(finestra, scadenza) != Risposta::Data) {
         std::fprintf(stderr, "sentinella_tasti: %ld key presses, then no answer to the ping\n",
                      conteggio.pressioni);
         return 1;
