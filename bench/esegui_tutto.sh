@@ -20,12 +20,14 @@ echo "== start-up (median of 31 runs each, in turn, after a warm-up, own Xvfb;"
 echo "   with a session bus running and with none)"
 "$radice/tests/esegui_con_xvfb.sh" "$rilascio/bench/bench_startup" \
     "$rilascio/finestra/brevanto" "$rilascio/curva/brevanto-curva" \
-    "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta" 31
+    "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta" \
+    "$rilascio/bench/finestra_menu" 31
 
 echo "== where the start-up goes (ms from exec under strace, median of 9 runs, own Xvfb)"
 "$radice/tests/esegui_con_xvfb.sh" python3 "$radice/bench/fasi_avvio.py" 9 \
     "$rilascio/finestra/brevanto" "$rilascio/curva/brevanto-curva" \
-    "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta"
+    "$rilascio/bench/finestra_vuota" "$rilascio/bench/finestra_etichetta" \
+    "$rilascio/bench/finestra_menu"
 
 echo "== brevanto-ntc (median of 101 runs each, in turn)"
 "$rilascio/bench/bench_ntc" "$rilascio/ntc/brevanto-ntc" "$rilascio/bench/programma_vuoto" 101

@@ -1,13 +1,15 @@
 // Start-up from outside: time from exec to the first top-level window being mapped and to its
 // first frame (the first drawing the X server reports in it), and resident memory once idle,
-// for Brevanto and the curve window beside a bare Qt window, the same window with one label
+// for Brevanto and the curve window beside a bare Qt window, the same window with one label,
+// a main window with a menu bar and nothing else
 // and, where installed, other calculators. Every program is started in turn, round after
 // round, under two conditions taken in turn as well: with a session bus running (one this
 // program starts for the run) and with none (DBUS_SESSION_BUS_ADDRESS unset, as in a bare X
 // session, where libdbus starts a bus on the spot when dbus-launch is installed; such a bus
 // is ended after every start, so that each start finds none). Runs on the X display in
 // DISPLAY (the bench script starts an Xvfb).
-// Arguments: brevanto, brevanto-curva, the bare window, the label window, [runs].
+// Arguments: brevanto, brevanto-curva, the bare window, the label window, the menu window,
+// [runs].
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -289,12 +291,12 @@ struct Voce {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 5) {
+    if (argc < 6) {
         std::fprintf(stderr, "uso: bench_startup BREVANTO BREVANTO_CURVA FINESTRA_VUOTA "
-                             "FINESTRA_ETICHETTA [volte]\n");
+                             "FINESTRA_ETICHETTA FINESTRA_MENU [volte]\n");
         return 2;
     }
-    const int volte = argc > 5 ? std::atoi(argv[5]) : 15;
+    const int volte = argc > 6 ? std::atoi(argv[6]) : 15;
     Display* schermo = XOpenDisplay(nullptr);
     if (schermo == nullptr) {
         std::fprintf(stderr, "nessun display X\n");
@@ -303,7 +305,8 @@ int main(int argc, char* argv[]) {
     std::vector<Voce> voci = {{"brevanto", argv[1]},
                               {"brevanto-curva", argv[2]},
                               {"bare Qt window", argv[3]},
-                              {"...one label", argv[4]}};
+                              {"...one label", argv[4]},
+                              {"...menu bar only", argv[5]}};
     for (const char* altro : {"/usr/bin/galculator", "/usr/bin/xcalc"}) {
         if (std::filesystem::exists(altro)) {
             voci.push_back({std::filesystem::path(altro).filename(), altro, false});

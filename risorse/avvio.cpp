@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+
 #include <array>
 
 namespace {
@@ -59,15 +61,29 @@ bool CaricaTraduzioneQt(QCoreApplication& applicazione) {
     return true;
 }
 
-void LeggiCaratteri() {
+LetturaConfigurazioneCaratteri::LetturaConfigurazioneCaratteri() : filo_([] { FcInit(); }) {}
+
+LetturaConfigurazioneCaratteri::~LetturaConfigurazioneCaratteri() {
+    Attendi();
+}
+
+void LetturaConfigurazioneCaratteri::Attendi() {
+    if (filo_.joinable()) {
+        filo_.join();
+    }
+}
+
+void LeggiCaratteri(LetturaConfigurazioneCaratteri& configurazione) {
+    configurazione.Attendi();
     QFontDatabase::families();
 }
 
-Regione PreparaApplicazione(QCoreApplication& applicazione) {
+Regione PreparaApplicazione(QCoreApplication& applicazione,
+                            LetturaConfigurazioneCaratteri& configurazione) {
     // Without the translation installed Qt's texts stay English; nothing else depends on it.
     CaricaTraduzioneQt(applicazione);
     RegistraSostituzioniCaratteri();
-    LeggiCaratteri();
+    LeggiCaratteri(configurazione);
     const QLocale locale = QLocale::system();
     return Regione{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }

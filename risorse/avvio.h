@@ -22,15 +22,39 @@ QString FamigliaInstallata(const QString& famiglia);
 // false when the translation is not installed, and the texts then stay English.
 bool CaricaTraduzioneQt(QCoreApplication& applicazione);
 
-// Reads the font configuration and the installed faces, which the first text of a window
-// needs; done before the first control is made, it runs while the session bus connects.
-void LeggiCaratteri();
+// Parses the font configuration (fontconfig's XML files, then its caches) on a thread of its
+// own from construction, and waits for that thread when destroyed. Made first thing in
+// main, before the application: the parsing is most of what fonts cost a window, and a
+// window with a menu bar needs it before it can map, since the bar's height comes from its
+// font; meanwhile the main thread loads the platform and connects to the X server, which
+// need no font. fontconfig is safe to use from several threads, and Qt, asking for the
+// configuration later, finds it made.
+class LetturaConfigurazioneCaratteri {
+public:
+    LetturaConfigurazioneCaratteri();
+    ~LetturaConfigurazioneCaratteri();
+    LetturaConfigurazioneCaratteri(const LetturaConfigurazioneCaratteri&) = delete;
+    LetturaConfigurazioneCaratteri& operator=(const LetturaConfigurazioneCaratteri&) = delete;
+
+    // Returns once the configuration is read; at once on later calls.
+    void Attendi();
+
+private:
+    std::thread filo_;
+};
+
+// Reads the installed faces into Qt's font database, which the first text of a window
+// needs, once the configuration is read; done before the first control is made, it runs
+// while the session bus connects. Waiting first matters: Qt asking fontconfig while the
+// thread still parses would parse the whole configuration a second time.
+void LeggiCaratteri(LetturaConfigurazioneCaratteri& configurazione);
 
 // What the windows rely on from the start, set up once the application exists and before
 // the first window: the faces above, Qt's own texts in Italian, the font configuration,
 // and the user's decimal and grouping separators, read once from the system locale and
 // returned.
-Regione PreparaApplicazione(QCoreApplication& applicazione);
+Regione PreparaApplicazione(QCoreApplication& applicazione,
+                            LetturaConfigurazioneCaratteri& configurazione);
 
 // Connects to the session bus on a thread of its own, from construction on, and waits for
 // that thread when destroyed. Made right after the application, before the first window.
