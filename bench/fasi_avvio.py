@@ -5,7 +5,8 @@ Marks, in ms from exec (median of the runs; strace slows every system call, so t
 are larger than bench_startup's, but the phases keep their order and share):
   libraries  the first file opened that is not a shared library (the loader is done)
   display    the connection to the X server (QApplication has loaded its platform plugin)
-  fonts      fontconfig's first file, and its last (the configuration and its caches)
+  fonts      fontconfig's first file, and its last (the configuration and its caches),
+             on whichever thread reads them
   faces      the first font file opened (text is about to be laid out or drawn)
   bus        the session bus: a connection to it, or the start of dbus-launch
   last       the last file the main thread opens before it goes idle
@@ -45,11 +46,14 @@ def segni(righe):
         ms = (istante - inizio) * 1000
         percorso = resto.split('"')[1] if '"' in resto else ''
         primo = lambda nome: trovati.setdefault(nome, ms)
-        if chiamata == 'openat' and filo == principale:
-            ultimo = ms
+        if chiamata == 'openat':
+            if filo == principale:
+                ultimo = ms
             if re.search(r'\.so(\.|$)|ld\.so\.cache', percorso):
                 continue
-            primo('libraries')
+            if filo == principale:
+                primo('libraries')
+            # The font configuration may be read on a thread of its own, beside the rest.
             if 'fontconfig' in percorso or percorso.startswith('/etc/fonts'):
                 primo('fonts from')
                 trovati['fonts to'] = ms
