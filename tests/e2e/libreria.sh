@@ -266,7 +266,9 @@ apri_dialogo() {
     tasto "$1"
     local dialogo
     dialogo=$(cerca_finestra "$2")
-    [ -n "$dialogo" ] || fallito "no dialog '$2'"
+    # Where the keys went tells a key lost on the way from one the program did not act on.
+    [ -n "$dialogo" ] || fallito "no dialog '$2' after $1; the keyboard is on" \
+        "'$(xdotool getwindowfocus getwindowname 2>/dev/null || echo nothing)'"
     xdotool windowfocus --sync "$dialogo"
     # Qt gives the name field the focus as it shows the dialog, before the window maps.
     attendi_fuoco "$dialogo"
