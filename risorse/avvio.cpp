@@ -63,10 +63,6 @@ bool CaricaTraduzioneQt(QCoreApplication& applicazione) {
 
 LetturaConfigurazioneCaratteri::LetturaConfigurazioneCaratteri() : filo_([] { FcInit(); }) {}
 
-LetturaConfigurazioneCaratteri::~LetturaConfigurazioneCaratteri() {
-    Attendi();
-}
-
 void LetturaConfigurazioneCaratteri::Attendi() {
     if (filo_.joinable()) {
         filo_.join();
@@ -89,7 +85,3 @@ Regione PreparaApplicazione(QCoreApplication& applicazione,
 }
 
 CollegamentoSessione::CollegamentoSessione() : filo_([] { QDBusConnection::sessionBus(); }) {}
-
-CollegamentoSessione::~CollegamentoSessione() {
-    filo_.join();
-}

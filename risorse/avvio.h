@@ -32,15 +32,12 @@ bool CaricaTraduzioneQt(QCoreApplication& applicazione);
 class LetturaConfigurazioneCaratteri {
 public:
     LetturaConfigurazioneCaratteri();
-    ~LetturaConfigurazioneCaratteri();
-    LetturaConfigurazioneCaratteri(const LetturaConfigurazioneCaratteri&) = delete;
-    LetturaConfigurazioneCaratteri& operator=(const LetturaConfigurazioneCaratteri&) = delete;
 
     // Returns once the configuration is read; at once on later calls.
     void Attendi();
 
 private:
-    std::thread filo_;
+    std::jthread filo_; // joined when destroyed
 };
 
 // Reads the installed faces into Qt's font database, which the first text of a window
@@ -72,10 +69,7 @@ Regione PreparaApplicazione(QCoreApplication& applicazione,
 class CollegamentoSessione {
 public:
     CollegamentoSessione();
-    ~CollegamentoSessione();
-    CollegamentoSessione(const CollegamentoSessione&) = delete;
-    CollegamentoSessione& operator=(const CollegamentoSessione&) = delete;
 
 private:
-    std::thread filo_;
+    std::jthread filo_; // joined when destroyed
 };
